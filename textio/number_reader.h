@@ -1,0 +1,27 @@
+// Free-format (list-directed) reading of reals: blanks, tabs, commas and line
+// ends separate values; "r*v" repeats, "r*" and empty commas leave targets
+// unchanged, "/" ends the list.
+#pragma once
+
+#include <cstddef>
+
+#include "textio/line_source.h"
+
+namespace mphi {
+
+// Diagnostic numbers that a read can raise.
+constexpr int kEndOfFileDuringRead = 24;
+constexpr int kErrorDuringRead = 39;
+constexpr int kSyntaxError = 59;
+constexpr int kConversionError = 64;
+
+struct NumberReader {
+  LineSource lines;
+};
+
+// Fills `targets` in order from a new line of the reader's source. Returns 0
+// when the last target is done, else the number of the diagnostic that ends
+// the run; targets filled before a failure keep their new values.
+int readReals(NumberReader& reader, float* const targets[], std::size_t count);
+
+}  // namespace mphi
