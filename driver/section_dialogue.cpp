@@ -51,9 +51,9 @@ int readSectionData(NumberReader& reader, SectionData& s) {
   // Values 1-6 and 8-11 are read but replaced by the layout; 20 and 21 are
   // the width and depth the run uses.
   float* const targets[kSectionValues] = {
-      &s.b,  &s.h,         &s.dt,   &s.clearh2cm, &s.cln3, &s.cln4, &s.dcm, &s.num1,
-      &s.num2, &s.num3,    &s.num4, &s.clearb1cm, &s.dbcm, &s.sccm, &s.fc,  &s.fy,
-      &s.fsy,  &s.Es,      &s.P0,   &s.b,         &s.h,    &s.r,
+      &s.b,    &s.h,    &s.dt,   &s.clearh2cm, &s.cln3, &s.cln4, &s.dcm, &s.num1,
+      &s.num2, &s.num3, &s.num4, &s.clearb1cm, &s.dbcm, &s.sccm, &s.fc,  &s.fy,
+      &s.fsy,  &s.Es,   &s.P0,   &s.b,         &s.h,    &s.r,
   };
   return readReals(reader, targets, kSectionValues);
 }

@@ -134,14 +134,17 @@ void writeChannelLine(int channelNumber, const char* line, std::size_t length) {
   }
 }
 
-RecordWriter channelWriter() { return makeRecordWriter(writeSinkLine, nullptr); }
+RecordWriter channelWriter() {
+  return makeRecordWriter(writeSinkLine, nullptr);
+}
 
 NumberReader channelReader(int channelNumber) {
   return NumberReader{makeLineSource(readChannelBytes, &channel(channelNumber))};
 }
 
 void raiseSevere(int number, int channelNumber) {
-  const std::string line = diagnosticLine(number, channelNumber, channel(channelNumber).name) + "\r\n";
+  const std::string line =
+      diagnosticLine(number, channelNumber, channel(channelNumber).name) + "\r\n";
   platformWrite(kStderrHandle, line.data(), line.size());
   closeAllChannels();
   // The status code is 0xC0000000 | number; a POSIX exit status keeps its

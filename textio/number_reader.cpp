@@ -8,14 +8,24 @@ namespace {
 
 constexpr int kMaxQuoted = 2048;  // longest quoted string the syntax allows
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSign(char c) { return c == '+' || c == '-'; }
-bool isLogicalLetter(char c) { return c == 'T' || c == 't' || c == 'F' || c == 'f'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isSign(char c) {
+  return c == '+' || c == '-';
+}
+bool isLogicalLetter(char c) {
+  return c == 'T' || c == 't' || c == 'F' || c == 'f';
+}
 bool isExponentLetter(char c) {
   return c == 'D' || c == 'E' || c == 'Q' || c == 'd' || c == 'e' || c == 'q';
 }
-bool endsValue(char c) { return isBlank(c) || c == ',' || c == '/' || c == ')'; }
+bool endsValue(char c) {
+  return isBlank(c) || c == ',' || c == '/' || c == ')';
+}
 
 // One value as the scanner sees it.
 struct Value {
@@ -53,8 +63,10 @@ bool convertNumber(const std::string& token, float& out) {
   }
   if (digits == 0) return false;
   if (i < token.size()) {
-    if (isExponentLetter(token[i])) ++i;
-    else if (!isSign(token[i])) return false;
+    if (isExponentLetter(token[i]))
+      ++i;
+    else if (!isSign(token[i]))
+      return false;
     text += 'e';
     if (i < token.size() && isSign(token[i])) text += token[i++];
     const std::size_t exponentStart = i;

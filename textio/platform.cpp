@@ -116,6 +116,8 @@ void platformInstallInterruptHandler(void (*handler)(int signal)) {
   ::sigaction(SIGPIPE, &ignore, nullptr);
 }
 
-void platformExit(int status) { ::_exit(status); }
+void platformExit(int status) {
+  ::_exit(status);
+}
 
 }  // namespace mphi

@@ -82,8 +82,8 @@ std::string realField(double x, int w, int d, int e) {
     for (int i = 0; i < static_cast<int>(r.digits.size()); ++i) {
       if (first + i >= 0 && first + i < d) grid[first + i] = r.digits[i];
     }
-    std::string text = sign + (intDigits == 0 ? "0" : grid.substr(0, intDigits)) + "." +
-                       grid.substr(intDigits);
+    std::string text =
+        sign + (intDigits == 0 ? "0" : grid.substr(0, intDigits)) + "." + grid.substr(intDigits);
     return rightAligned(text, w - (e + 2)) + std::string(e + 2, ' ');
   }
   const Decimal r = roundedTo(exact, d + 1);
@@ -92,8 +92,12 @@ std::string realField(double x, int w, int d, int e) {
   return rightAligned(sign + r.digits.substr(0, 1) + "." + r.digits.substr(1) + expo, w);
 }
 
-std::string singleField(float x) { return realField(x, 15, 7, 2); }
+std::string singleField(float x) {
+  return realField(x, 15, 7, 2);
+}
 
-std::string doubleField(double x) { return realField(x, 24, 15, 3); }
+std::string doubleField(double x) {
+  return realField(x, 24, 15, 3);
+}
 
 }  // namespace mphi

@@ -63,13 +63,21 @@ void putText(RecordWriter& w, const char* bytes, std::size_t count) {
   append(w, bytes, count);
 }
 
-void putText(RecordWriter& w, const std::string& text) { putText(w, text.data(), text.size()); }
+void putText(RecordWriter& w, const std::string& text) {
+  putText(w, text.data(), text.size());
+}
 
-void putReal(RecordWriter& w, float value) { putField(w, singleField(value)); }
+void putReal(RecordWriter& w, float value) {
+  putField(w, singleField(value));
+}
 
-void putDouble(RecordWriter& w, double value) { putField(w, doubleField(value)); }
+void putDouble(RecordWriter& w, double value) {
+  putField(w, doubleField(value));
+}
 
-void endRecord(RecordWriter& w) { emitLine(w); }
+void endRecord(RecordWriter& w) {
+  emitLine(w);
+}
 
 void writeTextRecord(RecordWriter& w, int channel, const std::string& text) {
   beginRecord(w, channel);
