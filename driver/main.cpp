@@ -1,7 +1,8 @@
 // mphi: moment-curvature curve of a rectangular RC column section under a
 // constant axial load. One run: SECTION, banner, example, 22 values, layout,
-// echo, analysis, end.
+// echo, check, analysis, end.
 #include "analysis/analysis.h"
+#include "driver/section_check.h"
 #include "driver/section_dialogue.h"
 #include "textio/channels.h"
 
@@ -23,6 +24,8 @@ int main() {
   applyBarLayout(writer, section);
   writeTextRecord(writer, kStdoutChannel, "Data output in file SECTION");
   writeEcho(writer, section);
+  const std::string fault = findSectionFault(section);
+  if (!fault.empty()) endRunWithError(fault, kInvalidDataStatus);
 
   analyseSection(section, writer);
   endRunNormally();

@@ -153,6 +153,13 @@ void raiseSevere(int number, int channelNumber) {
   platformExit(static_cast<int>(status & 0xFFu));
 }
 
+void endRunWithError(const std::string& line, int status) {
+  const std::string bytes = line + "\r\n";
+  platformWrite(kStderrHandle, bytes.data(), bytes.size());
+  closeAllChannels();
+  platformExit(status);
+}
+
 void endRunNormally() {
   closeAllChannels();
   platformExit(0);

@@ -32,6 +32,8 @@ NumberReader channelReader(int channel);
 
 // Ends the run with a severe diagnostic on standard error and its status.
 [[noreturn]] void raiseSevere(int number, int channel);
+// Ends the run with a line of its own on standard error and `status`.
+[[noreturn]] void endRunWithError(const std::string& line, int status);
 // Closes every channel and exits with status 0.
 [[noreturn]] void endRunNormally();
 

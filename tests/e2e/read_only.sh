@@ -24,7 +24,9 @@ fi
 status=$?
 failed=0
 [ "$status" = 47 ] || { echo "exit status $status, expected 47"; failed=1; }
-cmp -s out "$case_dir/expected_stdout" || { echo "standard output differs"; failed=1; }
+# Everything up to "Data output in file SECTION": the analysis never starts.
+head -n -2 "$case_dir/expected_stdout" >expected_out
+cmp -s out expected_out || { echo "standard output differs"; failed=1; }
 { cat "$case_dir/expected_stderr"
   printf 'mphi: severe (47): write to READONLY file, unit 17, file %s/SECTION\r\n' "$work"
 } >expected_err

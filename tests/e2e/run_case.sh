@@ -8,6 +8,7 @@
 #   stdin_from       where standard input comes from instead of `stdin`
 #   expected_status  the exit status
 #   expected_stdout, expected_stderr, expected_SECTION: compared where present;
+#   expected_stdout_begins, expected_SECTION_begins: only the start compared;
 #   "@DIR@" in expected_stderr stands for the scratch folder.
 #   no_SECTION       present: SECTION must not be a file afterwards
 set -u
@@ -48,6 +49,14 @@ if [ -f "$case_dir/expected_stderr" ]; then
   compare "$work/.stderr" "$work/.expected_stderr" stderr
 fi
 [ -f "$case_dir/expected_SECTION" ] && compare "$work/SECTION" "$case_dir/expected_SECTION" SECTION
+for name in stdout SECTION; do
+  begins="$case_dir/expected_${name}_begins"
+  [ -f "$begins" ] || continue
+  actual="$work/$name"
+  [ "$name" = stdout ] && actual="$work/.stdout"
+  head -c "$(stat -c %s "$begins")" "$actual" >"$work/.head_$name"
+  compare "$work/.head_$name" "$begins" "start of $name"
+done
 if [ -f "$case_dir/no_SECTION" ] && [ -f "$work/SECTION" ]; then
   echo "SECTION was created"
   failed=1

@@ -1,0 +1,88 @@
+#include "analysis/curvature_stepping.h"
+
+#include <cmath>
+
+#include "analysis/results_report.h"
+
+namespace mphi {
+namespace {
+
+constexpr float kStartStrain = 0.0001f;
+constexpr int kWarnPastRow = 498;
+constexpr float kDepthMargin = 0.0001f;  // mm, admissible c lies strictly inside
+
+float f(double x) {
+  return static_cast<float>(x);
+}
+
+}  // namespace
+
+StepStart stepStart(const SectionData& s) {
+  StepStart start;
+  start.PN = f(static_cast<double>(s.P0) * kNewtonsPerTon);
+  // Accepted force mismatch: half a per cent of fc times the gross area, or
+  // one per cent of the load where that is larger.
+  start.tolN = f(static_cast<double>(s.fc) * s.b * s.h * kNewtonsPerTon / 200.0f);
+  if (static_cast<double>(start.PN) / 100.0f > start.tolN) {
+    start.tolN = f(static_cast<double>(start.PN) / 100.0f);
+  }
+  // Elastic axial strain under P0 (modulus 15 sqrt(1000 fc) T/cm2); the
+  // first step starts at twice it, or at 0.0001.
+  const float eP = f(s.P0 / (15.0f * std::sqrt(1000.0f * static_cast<double>(s.fc)) *
+                             (0.785f * static_cast<double>(s.b) * s.h)));
+  start.Ecm = kStartStrain;
+  if (eP > kStartStrain) start.Ecm = f(2.0f * static_cast<double>(eP));
+  return start;
+}
+
+// The first trial is at the depth the previous step ended at and the first
+// move is half of it, so a step reaches depths between 0 and twice that.
+SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& start, int trials,
+                      double& c, SectionForces& forces) {
+  const double cMax = 2.0f * static_cast<double>(model.h) - kDepthMargin;
+  double dc = c;
+  for (int trial = 1; trial <= trials; ++trial) {
+    forces = evaluateForces(model, Ecm, c);
+    const double dN = forces.Fs + forces.Fc - start.PN;
+    if (std::fabs(dN) <= start.tolN) return SearchEnd::Converged;
+    dc = dc / 2.0;
+    c = dN < 0 ? c + dc : c - dc;
+    if (c <= kDepthMargin || c >= cMax) return SearchEnd::Abandoned;
+  }
+  return SearchEnd::OutOfTrials;
+}
+
+int traceCurve(const SectionModel& model, const SectionData& s, CurveState& state,
+               RecordWriter& console, const SteppingLimits& limits) {
+  const StepStart start = stepStart(s);
+  state.Ecm = start.Ecm;
+  state.J = 1;
+  state.c = model.h;
+
+  int abandoned = 0;
+  for (;;) {
+    if (state.J == kTableRows) return kTableRows;  // no row left for another step
+    ++state.J;
+    if (state.J > kWarnPastRow) writeConsoleText(console, kTableFullWarning);
+
+    SectionForces forces;
+    const SearchEnd end = searchDepth(model, state.Ecm, start, limits.trials, state.c, forces);
+    if (end == SearchEnd::Abandoned) {
+      state.Ecm = f(static_cast<double>(state.Ecm) + kStrainIncrement);
+      // Load beyond the section's capacity, or balanced only at a vanishing
+      // depth: no later step would find equilibrium either.
+      if (++abandoned == limits.abandonedInARow) {
+        writeConsoleText(console, kNoEquilibrium);
+        return state.J;
+      }
+      continue;
+    }
+    abandoned = 0;
+    if (endOfStepCheck(state, model, forces, end == SearchEnd::OutOfTrials, console) ==
+        StepEnd::EndCurve) {
+      return state.J;
+    }
+  }
+}
+
+}  // namespace mphi

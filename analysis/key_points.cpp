@@ -1,0 +1,60 @@
+#include "analysis/key_points.h"
+
+#include <cmath>
+
+#include "analysis/results_report.h"
+
+namespace mphi {
+namespace {
+
+constexpr float kDropToEnd = 0.8f;           // the curve ends below 0.8 Mu
+constexpr float kFailureMinStrain = 0.003f;  // bar failure ends it only past this
+constexpr float kTonCmPerNmm = 1.02e-5f;
+constexpr float kCmPerMmCurvature = 10.0f;  // 1/mm to 1/cm
+
+float f(double x) {
+  return static_cast<float>(x);
+}
+
+}  // namespace
+
+StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionForces& forces,
+                       bool outOfTrials, RecordWriter& console) {
+  const Materials& mat = model.materials;
+  if (outOfTrials) writeStrainLine(console, s.Ecm);
+  const double M = sectionMoment(model, forces);
+  const float Es1 = forces.strain[0];
+  const float Es8 = forces.strain[kLayers - 1];
+
+  // A negative moment skips the peak, failure and yield checks.
+  if (!(M < 0)) {
+    if (M > s.Mu) s.Mu = M;
+    if (M < static_cast<double>(kDropToEnd) * s.Mu) {
+      writeConsoleText(console, kReachedPointEight);
+      return StepEnd::EndCurve;
+    }
+    if (std::fabs(Es1) >= mat.e40) {
+      writeFailureLine(console, kCompressionBarsFailed, "Es1=", Es1);
+      if (s.Ecm > kFailureMinStrain) return StepEnd::EndCurve;
+    }
+    if (std::fabs(Es8) >= mat.e40) {
+      writeFailureLine(console, kTensionBarsFailed, "Es8=", Es8);
+      if (s.Ecm > kFailureMinStrain) return StepEnd::EndCurve;
+    }
+    // Initial yield is judged on the outermost tension layer alone.
+    if (s.yieldFlag == 0 && std::fabs(Es8) >= mat.ey) {
+      s.My = f(M * kTonCmPerNmm);
+      s.Ky = f(forces.phi * kCmPerMmCurvature);
+      s.yieldFlag = 1;
+    }
+  }
+
+  s.table.k[s.J] = f(forces.phi * kCmPerMmCurvature);
+  s.table.m[s.J] = f(M * kTonCmPerNmm);
+  s.table.e[s.J] = s.Ecm;
+  s.table.c[s.J] = f(s.c / kMmPerCm);
+  s.Ecm = f(static_cast<double>(s.Ecm) + kStrainIncrement);
+  return StepEnd::Continue;
+}
+
+}  // namespace mphi

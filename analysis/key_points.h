@@ -1,0 +1,41 @@
+// The end-of-step check: the moment of the step, the running peak moment,
+// bar failure, initial yield, the end of the curve, and the results table.
+#pragma once
+
+#include "analysis/section_model.h"
+#include "textio/record_writer.h"
+
+namespace mphi {
+
+constexpr int kTableRows = 500;
+
+// Rows 1 to 500 (index 0 unused): curvature 1/cm, moment T.cm, fibre
+// strain, neutral-axis depth cm.
+struct ResultsTable {
+  float k[kTableRows + 1] = {};
+  float m[kTableRows + 1] = {};
+  float e[kTableRows + 1] = {};
+  float c[kTableRows + 1] = {};
+};
+
+struct CurveState {
+  float Ecm = 0;  // extreme-fibre strain of the current step
+  int J = 1;      // row of the current step
+  double c = 0;   // neutral-axis depth, mm, carried from step to step
+  double Mu = 0;  // largest non-negative moment so far, N.mm
+  int yieldFlag = 0;
+  float My = 0;  // moment at initial yield, T.cm
+  float Ky = 0;  // curvature at initial yield, 1/cm
+  ResultsTable table;
+};
+
+constexpr float kStrainIncrement = 2.5e-5f;
+
+enum class StepEnd { Continue, EndCurve };
+
+// Takes a finished step: `outOfTrials` when the search gave up after its
+// trial limit. Records row J and raises Ecm, or ends the curve.
+StepEnd endOfStepCheck(CurveState& state, const SectionModel& model, const SectionForces& forces,
+                       bool outOfTrials, RecordWriter& console);
+
+}  // namespace mphi

@@ -1,0 +1,52 @@
+#include "analysis/results_report.h"
+
+#include "textio/channels.h"
+
+namespace mphi {
+
+void writeConsoleText(RecordWriter& console, const std::string& text) {
+  writeTextRecord(console, kStdoutChannel, text);
+}
+
+void writeStrengthLine(RecordWriter& console, double fcc, float fc1) {
+  beginRecord(console, kStdoutChannel);
+  putText(console, "fcc,fc1");
+  putDouble(console, fcc);
+  putReal(console, fc1);
+  endRecord(console);
+}
+
+void writeStrainLine(RecordWriter& console, float Ecm) {
+  beginRecord(console, kStdoutChannel);
+  putText(console, "Ecm ");
+  putReal(console, Ecm);
+  endRecord(console);
+}
+
+void writeFailureLine(RecordWriter& console, const std::string& what, const char* name,
+                      float strain) {
+  beginRecord(console, kStdoutChannel);
+  putText(console, what);
+  putText(console, name);
+  putReal(console, strain);
+  endRecord(console);
+}
+
+void writeReport(RecordWriter& w, const CurveState& s, int rows) {
+  writeTextRecord(w, kSectionChannel, "--- k(J) ---    m(J) ---   e(j)  ---   c(j) ---");
+  const ResultsTable& t = s.table;
+  for (int i = 1; i <= rows; ++i) {
+    beginRecord(w, kSectionChannel);
+    for (float v : {t.k[i], t.m[i], t.e[i], t.c[i]}) putReal(w, v);
+    endRecord(w);
+  }
+  writeTextRecord(w, kSectionChannel, "Initial yield: M      K");
+  beginRecord(w, kSectionChannel);
+  putText(w, std::string(11, ' '));
+  putReal(w, s.My);
+  putText(w, "  ");
+  putReal(w, s.Ky);
+  endRecord(w);
+}
+
+}  // namespace mphi

@@ -1,0 +1,93 @@
+#include "driver/section_check.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "analysis/material_laws.h"
+
+namespace mphi {
+namespace {
+
+constexpr float kMinSize = 12.0f;  // bars lie 6 cm inside every face
+
+std::string valueText(double v) {
+  if (std::isnan(v)) return "NaN";
+  if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7g", v);
+  return text;
+}
+
+std::string fault(const char* name, double value, const char* reason) {
+  return std::string("mphi: invalid section data: ") + name + " = " + valueText(value) + ": " +
+         reason;
+}
+
+using Named = std::pair<const char*, double>;
+
+const Named* firstNonFinite(const std::vector<Named>& values) {
+  for (const Named& v : values) {
+    if (!std::isfinite(v.second)) return &v;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string findSectionFault(const SectionData& s) {
+  const std::vector<Named> kept = {
+      {"b", s.b},       {"h", s.h},       {"dcm", s.dcm}, {"clearb1cm", s.clearb1cm},
+      {"dbcm", s.dbcm}, {"sccm", s.sccm}, {"fc", s.fc},   {"fy", s.fy},
+      {"fsy", s.fsy},   {"Es", s.Es},     {"P0", s.P0},   {"r", s.r},
+  };
+  if (const Named* v = firstNonFinite(kept)) {
+    return fault(v->first, v->second, "value must be a finite number");
+  }
+  if (s.b < kMinSize) return fault("b", s.b, "section width must be at least 12 cm");
+  if (s.h < kMinSize) return fault("h", s.h, "section depth must be at least 12 cm");
+  if (s.dcm <= 0) return fault("dcm", s.dcm, "main bar diameter must be positive");
+  if (s.r < 0) return fault("r", s.r, "reinforcement ratio must not be negative");
+  if (s.clearb1cm < 0) return fault("clearb1cm", s.clearb1cm, "cover must not be negative");
+  if (s.b - 2 * static_cast<double>(s.clearb1cm) <= 0 ||
+      s.h - 2 * static_cast<double>(s.clearb1cm) <= 0) {
+    return fault("clearb1cm", s.clearb1cm, "cover leaves no confined core");
+  }
+  if (s.dbcm < 0) return fault("dbcm", s.dbcm, "tie diameter must not be negative");
+  if (s.sccm <= 0) return fault("sccm", s.sccm, "tie spacing must be positive");
+  if (s.fc <= 0) return fault("fc", s.fc, "concrete strength must be positive");
+  if (s.fy <= 0) return fault("fy", s.fy, "main bar yield strength must be positive");
+  if (s.fsy < 0) return fault("fsy", s.fsy, "tie yield strength must not be negative");
+  if (s.Es <= 0) return fault("Es", s.Es, "steel modulus must be positive");
+
+  const std::vector<Named> fields = {
+      {"b", s.b},       {"h", s.h},       {"dt", s.dt},     {"clearh2cm", s.clearh2cm},
+      {"cln3", s.cln3}, {"cln4", s.cln4}, {"dcm", s.dcm},   {"num1", s.num1},
+      {"num2", s.num2}, {"num3", s.num3}, {"num4", s.num4}, {"clearb1cm", s.clearb1cm},
+      {"dbcm", s.dbcm}, {"sccm", s.sccm}, {"fc", s.fc},     {"fy", s.fy},
+      {"fsy", s.fsy},   {"Es", s.Es},     {"P0", s.P0},     {"r", s.r},
+  };
+  if (const Named* v = firstNonFinite(fields)) {
+    return fault(v->first, v->second, "the bar layout is undefined for this section size");
+  }
+
+  // Derived constants in the order they are worked out; a confinement
+  // beyond the strength formula's range gives fcc <= 0 before anything
+  // turns NaN.
+  const Materials m = deriveMaterials(s);
+  const char* const kDerivedFault = "a material constant derived from the data is not finite";
+  const std::vector<Named> upToStrength = {
+      {"fc1", m.fc1}, {"fy", m.fy},     {"Es", m.Es}, {"ey", m.ey},
+      {"esh", m.esh}, {"Esh", m.Esh},   {"ds", m.ds}, {"rhocc", m.rhocc},
+      {"ke", m.ke},   {"rhos", m.rhos}, {"fl", m.fl}, {"fcc", m.fcc},
+  };
+  if (const Named* v = firstNonFinite(upToStrength))
+    return fault(v->first, v->second, kDerivedFault);
+  if (m.fcc <= 0) return fault("fcc", m.fcc, "confined concrete strength must be positive");
+  const std::vector<Named> rest = {{"ecc", m.ecc}, {"Ec", m.Ec}, {"Esec", m.Esec}, {"rcc", m.rcc}};
+  if (const Named* v = firstNonFinite(rest)) return fault(v->first, v->second, kDerivedFault);
+  return {};
+}
+
+}  // namespace mphi

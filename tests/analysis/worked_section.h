@@ -1,0 +1,32 @@
+// The worked example's section data after the bar layout, for the analysis
+// tests.
+#pragma once
+
+#include "driver/section_data.h"
+
+namespace mphi {
+
+inline SectionData workedSection(float P0 = 100) {
+  SectionData s;
+  s.b = 40;
+  s.h = 35;
+  s.dt = 6;
+  s.clearh2cm = 7.916666507720947f;
+  s.cln3 = 11.75f;
+  s.cln4 = 15.583333015441895f;
+  s.dcm = 1.9f;
+  s.num1 = 2.7109272480010986f;
+  s.num2 = s.num3 = s.num4 = 0.7422776222229004f;
+  s.clearb1cm = 5;
+  s.dbcm = 1.3f;
+  s.sccm = 10;
+  s.fc = 0.21f;
+  s.fy = 4.2f;
+  s.fsy = 2.8f;
+  s.Es = 2100;
+  s.P0 = P0;
+  s.r = 0.02f;
+  return s;
+}
+
+}  // namespace mphi

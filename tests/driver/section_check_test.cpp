@@ -1,0 +1,99 @@
+#include "driver/section_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "driver/section_dialogue.h"
+#include "tests/analysis/worked_section.h"
+
+namespace mphi {
+namespace {
+
+void discard(void*, int, const char*, std::size_t) {}
+
+struct CheckCase {
+  const char* name;
+  std::function<void(SectionData&)> change;
+  const char* fault;  // expected line after "mphi: invalid section data: ", or "" for none
+};
+
+class SectionCheckTest : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(SectionCheckTest, FindsTheFirstFault) {
+  SectionData s = workedSection();
+  GetParam().change(s);
+  RecordWriter quiet = makeRecordWriter(discard, nullptr);
+  applyBarLayout(quiet, s);
+  const std::string fault = findSectionFault(s);
+  const std::string expected = GetParam().fault;
+  EXPECT_EQ(fault, expected.empty() ? "" : "mphi: invalid section data: " + expected);
+}
+
+const float kInf = INFINITY;
+
+INSTANTIATE_TEST_SUITE_P(
+    Data, SectionCheckTest,
+    testing::Values(CheckCase{"Worked", [](SectionData&) {}, ""},
+                    CheckCase{"InfiniteLoad", [](SectionData& s) { s.P0 = kInf; },
+                              "P0 = Infinity: value must be a finite number"},
+                    CheckCase{"NaNFirstInOrder",
+                              [](SectionData& s) {
+                                s.r = NAN;
+                                s.b = -kInf;
+                              },
+                              "b = -Infinity: value must be a finite number"},
+                    CheckCase{"NarrowSection", [](SectionData& s) { s.b = 11.5f; },
+                              "b = 11.5: section width must be at least 12 cm"},
+                    CheckCase{"ShallowSection", [](SectionData& s) { s.h = 0; },
+                              "h = 0: section depth must be at least 12 cm"},
+                    CheckCase{"NoBarDiameter", [](SectionData& s) { s.dcm = 0; },
+                              "dcm = 0: main bar diameter must be positive"},
+                    CheckCase{"NegativeRatio", [](SectionData& s) { s.r = -0.01f; },
+                              "r = -0.01: reinforcement ratio must not be negative"},
+                    CheckCase{"NegativeCover", [](SectionData& s) { s.clearb1cm = -1; },
+                              "clearb1cm = -1: cover must not be negative"},
+                    CheckCase{"CoverLeavesNoCore", [](SectionData& s) { s.clearb1cm = 17.5f; },
+                              "clearb1cm = 17.5: cover leaves no confined core"},
+                    CheckCase{"NegativeTie", [](SectionData& s) { s.dbcm = -1; },
+                              "dbcm = -1: tie diameter must not be negative"},
+                    CheckCase{"NoSpacing", [](SectionData& s) { s.sccm = 0; },
+                              "sccm = 0: tie spacing must be positive"},
+                    CheckCase{"NoConcrete", [](SectionData& s) { s.fc = 0; },
+                              "fc = 0: concrete strength must be positive"},
+                    CheckCase{"NoYield", [](SectionData& s) { s.fy = -4.2f; },
+                              "fy = -4.2: main bar yield strength must be positive"},
+                    CheckCase{"NegativeTieYield", [](SectionData& s) { s.fsy = -1; },
+                              "fsy = -1: tie yield strength must not be negative"},
+                    CheckCase{"NoModulus", [](SectionData& s) { s.Es = 0; },
+                              "Es = 0: steel modulus must be positive"},
+                    CheckCase{"NoPerimeter", [](SectionData& s) { s.b = s.h = 12; },
+                              "num1 = NaN: the bar layout is undefined for this section size"},
+                    CheckCase{"MinimumWidth", [](SectionData& s) { s.b = 12; }, ""},
+                    CheckCase{"MinimumDepth", [](SectionData& s) { s.h = 12; }, ""},
+                    CheckCase{"NoTies",
+                              [](SectionData& s) {
+                                s.dbcm = 0;
+                                s.fsy = 0;
+                              },
+                              ""},
+                    CheckCase{"NoSteel", [](SectionData& s) { s.r = 0; }, ""},
+                    CheckCase{"HighRatio", [](SectionData& s) { s.r = 0.2f; }, ""},
+                    CheckCase{"Tension", [](SectionData& s) { s.P0 = -1e30f; }, ""}),
+    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
+
+// Ties far beyond any practical confinement push the strength formula
+// below zero before any constant turns NaN.
+TEST(SectionCheckTest, OverConfinedCoreNamesTheConfinedStrength) {
+  SectionData s = workedSection();
+  s.fsy = 50;
+  s.sccm = 2;
+  s.dbcm = 3;
+  const std::string fault = findSectionFault(s);
+  EXPECT_EQ(fault.rfind("mphi: invalid section data: fcc = -", 0), 0u) << fault;
+  EXPECT_NE(fault.find(": confined concrete strength must be positive"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mphi
