@@ -3,9 +3,11 @@
 # standard output, standard error, SECTION and exit status with the case's
 # expected files. Case files:
 #   stdin            the input (default: empty)
-#   setup            shell lines run in the scratch folder first
+#   setup            shell lines run in the scratch folder first (a cd there
+#                    moves the run)
 #   stdout_to        where standard output goes instead of a file (/dev/full)
 #   stdin_from       where standard input comes from instead of `stdin`
+#   stdin_closed, stdout_closed: run with that stream closed
 #   expected_status  the exit status
 #   expected_stdout, expected_stderr, expected_SECTION: compared where present;
 #   expected_stdout_begins, expected_SECTION_begins: only the start compared;
@@ -17,7 +19,7 @@ case_dir=$2
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
-[ -f "$case_dir/setup" ] && (source "$case_dir/setup")
+[ -f "$case_dir/setup" ] && source "$case_dir/setup"
 
 input="$case_dir/stdin"
 [ -f "$input" ] || input=/dev/null
@@ -25,7 +27,13 @@ input="$case_dir/stdin"
 output="$work/.stdout"
 [ -f "$case_dir/stdout_to" ] && output=$(cat "$case_dir/stdout_to")
 
-"$program" <"$input" >"$output" 2>"$work/.stderr"
+if [ -f "$case_dir/stdin_closed" ]; then
+  "$program" <&- >"$output" 2>"$work/.stderr"
+elif [ -f "$case_dir/stdout_closed" ]; then
+  "$program" <"$input" >&- 2>"$work/.stderr"
+else
+  "$program" <"$input" >"$output" 2>"$work/.stderr"
+fi
 status=$?
 
 failed=0
