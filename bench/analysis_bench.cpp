@@ -2,43 +2,26 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/analysis.h"
-#include "driver/section_dialogue.h"
+#include "tests/analysis/worked_section.h"
 #include "textio/real_field.h"
 
 namespace {
 
-void discard(void*, int, const char*, std::size_t) {}
-
-mphi::SectionData section(float P0, float r) {
-  mphi::SectionData s;
-  s.dcm = 1.9f;
-  s.clearb1cm = 5;
-  s.dbcm = 1.3f;
-  s.sccm = 10;
-  s.fc = 0.21f;
-  s.fy = 4.2f;
-  s.fsy = 2.8f;
-  s.Es = 2100;
-  s.P0 = P0;
-  s.b = 40;
-  s.h = 35;
-  s.r = r;
-  mphi::RecordWriter quiet = mphi::makeRecordWriter(discard, nullptr);
-  mphi::applyBarLayout(quiet, s);
-  return s;
+void analyse(benchmark::State& state, float P0) {
+  const mphi::SectionData s = mphi::workedSection(P0);
+  mphi::RecordWriter writer = mphi::silentWriter();
+  for (auto _ : state) mphi::analyseSection(s, writer);
 }
 
+// 153 recorded steps.
 void BM_WorkedExample(benchmark::State& state) {
-  const mphi::SectionData s = section(100, 0.02f);
-  mphi::RecordWriter writer = mphi::makeRecordWriter(discard, nullptr);
-  for (auto _ : state) mphi::analyseSection(s, writer);
+  analyse(state, 100);
 }
 BENCHMARK(BM_WorkedExample)->Unit(benchmark::kMillisecond);
 
+// Twenty abandoned steps with the strip count growing by half each time.
 void BM_LoadBeyondCapacity(benchmark::State& state) {
-  const mphi::SectionData s = section(10000, 0.02f);
-  mphi::RecordWriter writer = mphi::makeRecordWriter(discard, nullptr);
-  for (auto _ : state) mphi::analyseSection(s, writer);
+  analyse(state, 10000);
 }
 BENCHMARK(BM_LoadBeyondCapacity)->Unit(benchmark::kMillisecond);
 

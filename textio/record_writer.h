@@ -22,6 +22,9 @@ struct RecordWriter {
 };
 
 RecordWriter makeRecordWriter(LineSink sink, void* context);
+// A writer that drops every line, for in-process callers that want only the
+// computed values.
+RecordWriter silentWriter();
 
 void beginRecord(RecordWriter& writer, int channel);
 void putText(RecordWriter& writer, const char* bytes, std::size_t count);

@@ -25,8 +25,6 @@ void collect(void* context, int channel, const char* line, std::size_t length) {
   (channel == kSectionChannel ? out->section : out->console).emplace_back(line, length);
 }
 
-void discard(void*, int, const char*, std::size_t) {}
-
 Output analyse(const SectionData& s) {
   Output out;
   RecordWriter writer = makeRecordWriter(collect, &out);
@@ -124,7 +122,7 @@ TEST(AnalysisTest, FullTableEndsAtRowFiveHundred) {
   s.sccm = 4;
   s.fsy = 10;
   s.r = 0.08f;
-  RecordWriter quiet = makeRecordWriter(discard, nullptr);
+  RecordWriter quiet = silentWriter();
   applyBarLayout(quiet, s);
   const Output out = analyse(s);
   const std::vector<Row> rows = tableRows(out);

@@ -56,15 +56,13 @@ TEST(BarLayoutTest, SteelAddsUpToTheRatio) {
   EXPECT_NEAR(l.A1 / l.A2, 3.0 * 48 / 68, 1e-5);
 }
 
-void discard(void*, int, const char*, std::size_t) {}
-
 TEST(BarLayoutTest, BarCountsStayFractional) {
   SectionData s;
   s.b = 40;
   s.h = 35;
   s.r = 0.02f;
   s.dcm = 1.9f;
-  RecordWriter console = makeRecordWriter(discard, nullptr);
+  RecordWriter console = silentWriter();
   applyBarLayout(console, s);
   EXPECT_EQ(s.num1, 2.7109272480010986f);
   EXPECT_EQ(s.num2, 0.7422776222229004f);

@@ -11,8 +11,6 @@
 namespace mphi {
 namespace {
 
-void discard(void*, int, const char*, std::size_t) {}
-
 struct CheckCase {
   const char* name;
   std::function<void(SectionData&)> change;
@@ -24,7 +22,7 @@ class SectionCheckTest : public testing::TestWithParam<CheckCase> {};
 TEST_P(SectionCheckTest, FindsTheFirstFault) {
   SectionData s = workedSection();
   GetParam().change(s);
-  RecordWriter quiet = makeRecordWriter(discard, nullptr);
+  RecordWriter quiet = silentWriter();
   applyBarLayout(quiet, s);
   const std::string fault = findSectionFault(s);
   const std::string expected = GetParam().fault;
