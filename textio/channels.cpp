@@ -10,7 +10,7 @@ namespace {
 
 struct Channel {
   int number;
-  int handle;
+  volatile std::sig_atomic_t handle;  // the interrupt handler closes it
   std::string name;
   bool readOnly;
   bool cutAfterNextWrite;
@@ -23,9 +23,6 @@ Channel channels[] = {
     {kSectionChannel, kNoHandle, "SECTION", false, false},
 };
 
-// The interrupt handler closes these without touching the table above.
-volatile std::sig_atomic_t handlesToClose[] = {2, 0, 1, kNoHandle};
-constexpr int kChannelCount = 4;
 constexpr int kStderrHandle = 2;
 
 constexpr int kWriteToReadOnly = 47;
@@ -38,29 +35,30 @@ Channel& channel(int number) {
   return channels[0];
 }
 
+// The severe diagnostics; each text is followed by the channel number and
+// the channel's file name.
 struct Diagnostic {
   int number;
-  const char* severity;
-  const char* text;  // filled with the channel number and file name
+  const char* text;
 };
 
 constexpr Diagnostic kCatalogue[] = {
-    {24, "severe", "end-of-file during read"},
-    {59, "severe", "list-directed I/O syntax error"},
-    {64, "severe", "input conversion error"},
-    {39, "severe", "error during read"},
-    {38, "severe", "error during write"},
-    {47, "severe", "write to READONLY file"},
-    {30, "severe", "open failure"},
-    {9, "severe", "permission to access file denied"},
-    {29, "severe", "file not found"},
-    {43, "severe", "file name specification error"},
+    {24, "end-of-file during read"},
+    {59, "list-directed I/O syntax error"},
+    {64, "input conversion error"},
+    {39, "error during read"},
+    {38, "error during write"},
+    {47, "write to READONLY file"},
+    {30, "open failure"},
+    {9, "permission to access file denied"},
+    {29, "file not found"},
+    {43, "file name specification error"},
 };
 
 void closeAllChannels() {
-  for (int i = 0; i < kChannelCount; ++i) {
-    platformClose(handlesToClose[i]);
-    handlesToClose[i] = kNoHandle;
+  for (Channel& c : channels) {
+    platformClose(c.handle);
+    c.handle = kNoHandle;
   }
 }
 
@@ -93,13 +91,11 @@ long readChannelBytes(void* context, char* buffer, std::size_t capacity) {
 }  // namespace
 
 std::string diagnosticLine(int number, int channelNumber, const std::string& fileName) {
+  const char* text = "unknown error";
   for (const Diagnostic& d : kCatalogue) {
-    if (d.number == number) {
-      return std::string("mphi: ") + d.severity + " (" + std::to_string(number) + "): " + d.text +
-             ", unit " + std::to_string(channelNumber) + ", file " + fileName;
-    }
+    if (d.number == number) text = d.text;
   }
-  return "mphi: severe (" + std::to_string(number) + "): unknown error, unit " +
+  return "mphi: severe (" + std::to_string(number) + "): " + text + ", unit " +
          std::to_string(channelNumber) + ", file " + fileName;
 }
 
@@ -117,7 +113,6 @@ void openSection() {
   section.handle = file.handle;
   section.readOnly = file.readOnly;
   section.cutAfterNextWrite = true;  // this run's records replace the old file
-  handlesToClose[kChannelCount - 1] = file.handle;
 }
 
 void writeChannelLine(int channelNumber, const char* line, std::size_t length) {
@@ -143,14 +138,11 @@ NumberReader channelReader(int channelNumber) {
 }
 
 void raiseSevere(int number, int channelNumber) {
-  const std::string line =
-      diagnosticLine(number, channelNumber, channel(channelNumber).name) + "\r\n";
-  platformWrite(kStderrHandle, line.data(), line.size());
-  closeAllChannels();
   // The status code is 0xC0000000 | number; a POSIX exit status keeps its
   // low 8 bits, which is the number itself.
   const std::uint32_t status = 0xC0000000u | static_cast<std::uint32_t>(number);
-  platformExit(static_cast<int>(status & 0xFFu));
+  endRunWithError(diagnosticLine(number, channelNumber, channel(channelNumber).name),
+                  static_cast<int>(status & 0xFFu));
 }
 
 void endRunWithError(const std::string& line, int status) {
