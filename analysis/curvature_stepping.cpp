@@ -11,27 +11,23 @@ constexpr float kStartStrain = 0.0001f;
 constexpr int kWarnPastRow = 498;
 constexpr float kDepthMargin = 0.0001f;  // mm, admissible c lies strictly inside
 
-float f(double x) {
-  return static_cast<float>(x);
-}
-
 }  // namespace
 
 StepStart stepStart(const SectionData& s) {
   StepStart start;
-  start.PN = f(static_cast<double>(s.P0) * kNewtonsPerTon);
+  start.PN = toSingle(static_cast<double>(s.P0) * kNewtonsPerTon);
   // Accepted force mismatch: half a per cent of fc times the gross area, or
   // one per cent of the load where that is larger.
-  start.tolN = f(static_cast<double>(s.fc) * s.b * s.h * kNewtonsPerTon / 200.0f);
+  start.tolN = toSingle(static_cast<double>(s.fc) * s.b * s.h * kNewtonsPerTon / 200.0f);
   if (static_cast<double>(start.PN) / 100.0f > start.tolN) {
-    start.tolN = f(static_cast<double>(start.PN) / 100.0f);
+    start.tolN = toSingle(static_cast<double>(start.PN) / 100.0f);
   }
   // Elastic axial strain under P0 (modulus 15 sqrt(1000 fc) T/cm2); the
   // first step starts at twice it, or at 0.0001.
-  const float eP = f(s.P0 / (15.0f * std::sqrt(1000.0f * static_cast<double>(s.fc)) *
-                             (0.785f * static_cast<double>(s.b) * s.h)));
+  const float eP = toSingle(s.P0 / (15.0f * std::sqrt(1000.0f * static_cast<double>(s.fc)) *
+                                    (0.785f * static_cast<double>(s.b) * s.h)));
   start.Ecm = kStartStrain;
-  if (eP > kStartStrain) start.Ecm = f(2.0f * static_cast<double>(eP));
+  if (eP > kStartStrain) start.Ecm = toSingle(2.0f * static_cast<double>(eP));
   return start;
 }
 
@@ -68,7 +64,7 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
     SectionForces forces;
     const SearchEnd end = searchDepth(model, state.Ecm, start, limits.trials, state.c, forces);
     if (end == SearchEnd::Abandoned) {
-      state.Ecm = f(static_cast<double>(state.Ecm) + kStrainIncrement);
+      state.Ecm = toSingle(static_cast<double>(state.Ecm) + kStrainIncrement);
       // Load beyond the section's capacity, or balanced only at a vanishing
       // depth: no later step would find equilibrium either.
       if (++abandoned == limits.abandonedInARow) {

@@ -12,10 +12,6 @@ constexpr float kFailureMinStrain = 0.003f;  // bar failure ends it only past th
 constexpr float kTonCmPerNmm = 1.02e-5f;
 constexpr float kCmPerMmCurvature = 10.0f;  // 1/mm to 1/cm
 
-float f(double x) {
-  return static_cast<float>(x);
-}
-
 }  // namespace
 
 StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionForces& forces,
@@ -43,17 +39,17 @@ StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionFo
     }
     // Initial yield is judged on the outermost tension layer alone.
     if (s.yieldFlag == 0 && std::fabs(Es8) >= mat.ey) {
-      s.My = f(M * kTonCmPerNmm);
-      s.Ky = f(forces.phi * kCmPerMmCurvature);
+      s.My = toSingle(M * kTonCmPerNmm);
+      s.Ky = toSingle(forces.phi * kCmPerMmCurvature);
       s.yieldFlag = 1;
     }
   }
 
-  s.table.k[s.J] = f(forces.phi * kCmPerMmCurvature);
-  s.table.m[s.J] = f(M * kTonCmPerNmm);
+  s.table.k[s.J] = toSingle(forces.phi * kCmPerMmCurvature);
+  s.table.m[s.J] = toSingle(M * kTonCmPerNmm);
   s.table.e[s.J] = s.Ecm;
-  s.table.c[s.J] = f(s.c / kMmPerCm);
-  s.Ecm = f(static_cast<double>(s.Ecm) + kStrainIncrement);
+  s.table.c[s.J] = toSingle(s.c / kMmPerCm);
+  s.Ecm = toSingle(static_cast<double>(s.Ecm) + kStrainIncrement);
   return StepEnd::Continue;
 }
 

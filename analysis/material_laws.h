@@ -47,4 +47,13 @@ constexpr float kNewtonsPerTon = 9810.0f;
 constexpr float kMmPerCm = 10.0f;
 constexpr float kCmPerM = 100.0f;
 
+// Pi as the bar and tie areas have always been worked out with it.
+constexpr float kPiAreas = 3.1416f;
+
+// Formulas are worked in double; a quantity held in single precision is
+// rounded once, where it is stored.
+inline float toSingle(double x) {
+  return static_cast<float>(x);
+}
+
 }  // namespace mphi

@@ -5,12 +5,7 @@
 namespace mphi {
 namespace {
 
-float f(double x) {
-  return static_cast<float>(x);
-}
-
 constexpr float kStrips = 200.0f;  // strips over the depth of the section
-constexpr float kPiAreas = 3.1416f;
 
 // Lever arm of layer i (0-based) about mid-depth: layers below mid-depth
 // take their mirror's arm with the opposite sign.
@@ -23,64 +18,64 @@ double leverArm(const SectionModel& m, int i) {
 SectionModel makeSectionModel(const SectionData& s, const Materials& materials) {
   SectionModel m;
   m.materials = materials;
-  m.b = f(s.b * static_cast<double>(kMmPerCm));
-  m.h = f(s.h * static_cast<double>(kMmPerCm));
-  m.dy = f(m.h / static_cast<double>(kStrips));
-  const float hMetres = f(s.h / static_cast<double>(kCmPerM));
-  const float coverMetres = f(s.clearb1cm / static_cast<double>(kCmPerM));
-  m.yc = f((hMetres / 2.0f - static_cast<double>(coverMetres)) * 1000.0f);
-  const float cover = f(s.clearb1cm * static_cast<double>(kMmPerCm));
-  m.bc = f(m.b - 2.0f * static_cast<double>(cover));
+  m.b = toSingle(s.b * static_cast<double>(kMmPerCm));
+  m.h = toSingle(s.h * static_cast<double>(kMmPerCm));
+  m.dy = toSingle(m.h / static_cast<double>(kStrips));
+  const float hMetres = toSingle(s.h / static_cast<double>(kCmPerM));
+  const float coverMetres = toSingle(s.clearb1cm / static_cast<double>(kCmPerM));
+  m.yc = toSingle((hMetres / 2.0f - static_cast<double>(coverMetres)) * 1000.0f);
+  const float cover = toSingle(s.clearb1cm * static_cast<double>(kMmPerCm));
+  m.bc = toSingle(m.b - 2.0f * static_cast<double>(cover));
   const double barDiameter = kMmPerCm * static_cast<double>(s.dcm);
-  m.Abar = f(barDiameter * barDiameter * kPiAreas / 4.0f);
+  m.Abar = toSingle(barDiameter * barDiameter * kPiAreas / 4.0f);
   const float depths[4] = {s.dt, s.clearh2cm, s.cln3, s.cln4};
   const float counts[4] = {s.num1, s.num2, s.num3, s.num4};
   for (int i = 0; i < 4; ++i) {
-    m.depth[i] = f(depths[i] * static_cast<double>(kMmPerCm));
+    m.depth[i] = toSingle(depths[i] * static_cast<double>(kMmPerCm));
     m.bars[i] = counts[i];
     m.bars[kLayers - 1 - i] = counts[i];
   }
   for (int i = 4; i < kLayers; ++i)
-    m.depth[i] = f(m.h - static_cast<double>(m.depth[kLayers - 1 - i]));
+    m.depth[i] = toSingle(m.h - static_cast<double>(m.depth[kLayers - 1 - i]));
   return m;
 }
 
 SectionForces evaluateForces(const SectionModel& m, float Ecm, double c) {
   SectionForces r;
   r.phi = Ecm / c;
-  const float e0 = f(Ecm - m.h * r.phi / 2.0f);
+  const float e0 = toSingle(Ecm - m.h * r.phi / 2.0f);
 
   // Each point stands for the strip of thickness dy below it, from one dy
   // above the neutral axis upwards; concrete in tension carries nothing.
   // Past the far face (c > h) the points are full-width cover concrete.
-  float y = f((m.h / 2.0f - c) + m.dy);
+  float y = toSingle((m.h / 2.0f - c) + m.dy);
   const double count = std::trunc(((m.h / 2.0f - static_cast<double>(y)) + m.dy) / m.dy);
   // The search keeps c below a few thousand section depths; the cap only
   // keeps the conversion defined.
   constexpr double kMaxPoints = 1e9;
   r.points = count > 0 ? static_cast<long>(std::fmin(count, kMaxPoints)) : 0;
   for (long i = 0; i < r.points; ++i) {
-    const float strain = f(y * r.phi + e0);
+    const float strain = toSingle(y * r.phi + e0);
     const double confined = confinedStress(m.materials, strain);
     const float unconfined = unconfinedStress(m.materials, strain);
     double core = 0;
     float cover;
     if (std::fabs(y) < m.yc) {
       core = static_cast<double>(m.dy) * m.bc * confined;
-      cover = f((static_cast<double>(m.b) - m.bc) * m.dy * unconfined);
+      cover = toSingle((static_cast<double>(m.b) - m.bc) * m.dy * unconfined);
     } else {
-      cover = f(static_cast<double>(m.dy) * m.b * unconfined);
+      cover = toSingle(static_cast<double>(m.dy) * m.b * unconfined);
     }
     r.Fc += core + cover;
     r.Mc += y * core + static_cast<double>(y) * cover;
-    y = f(static_cast<double>(y) + m.dy);
+    y = toSingle(static_cast<double>(y) + m.dy);
   }
 
   for (int i = 0; i < kLayers; ++i) {
-    r.strain[i] = f((c - m.depth[i]) * r.phi);
+    r.strain[i] = toSingle((c - m.depth[i]) * r.phi);
     const double stress = steelStress(m.materials, r.strain[i]);
     // Layers 1 to 3 keep their stress in double, the others in single.
-    r.stress[i] = i < 3 ? stress : f(stress);
+    r.stress[i] = i < 3 ? stress : toSingle(stress);
     r.Fs += static_cast<double>(m.bars[i]) * m.Abar * r.stress[i];
   }
   return r;

@@ -1,5 +1,6 @@
 #include "driver/section_dialogue.h"
 
+#include "analysis/material_laws.h"
 #include "driver/bar_layout.h"
 #include "textio/channels.h"
 
@@ -59,9 +60,8 @@ int readSectionData(NumberReader& reader, SectionData& s) {
 }
 
 void applyBarLayout(RecordWriter& console, SectionData& s) {
-  constexpr float kPi = 3.1416f;
   const BarLayout layout = barLayout(console, s.b, s.h, s.r);
-  const float Abar = static_cast<float>(static_cast<double>(s.dcm) * s.dcm * kPi / 4.0f);
+  const float Abar = static_cast<float>(static_cast<double>(s.dcm) * s.dcm * kPiAreas / 4.0f);
   s.num1 = static_cast<float>(static_cast<double>(layout.A1) / Abar);
   s.num2 = static_cast<float>(static_cast<double>(layout.A2) / Abar);
   s.num3 = static_cast<float>(static_cast<double>(layout.A3) / Abar);

@@ -182,7 +182,8 @@ int scanValue(Scan& s, Value& value, bool afterRepeat) {
   if (c == ')' || c == '(') return kSyntaxError;
   if (c == '\'' || c == '"') return quotedStringDiagnostic(s);
   if (isLogicalLetter(c) || (c == '.' && isLogicalLetter(next))) {
-    const bool isTrue = (c == '.' ? next : c) == 'T' || (c == '.' ? next : c) == 't';
+    const char letter = c == '.' ? next : c;
+    const bool isTrue = letter == 'T' || letter == 't';
     while (s.pos < s.line.size() && !endsValue(s.line[s.pos])) ++s.pos;
     value.kind = Value::Number;
     value.number = isTrue ? -1.0f : 0.0f;
