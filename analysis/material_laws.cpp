@@ -5,7 +5,8 @@
 namespace mphi {
 namespace {
 
-// Three roundings of pi, each where the formulas have always used it.
+// Two more roundings of pi besides the one for bar areas, each where the
+// formulas have always used it.
 constexpr float kPiCircle = 3.14159f;  // equivalent circle of the core
 constexpr float kQuarterPi = 0.7854f;  // pi / 4 in the steel ratios
 

@@ -7,8 +7,8 @@ namespace {
 
 constexpr float kStrips = 200.0f;  // strips over the depth of the section
 
-// Lever arm of layer i (0-based) about mid-depth: layers below mid-depth
-// take their mirror's arm with the opposite sign.
+// Lever arm of layer i (0-based) about mid-depth; a layer below mid-depth
+// takes its mirror's arm, and the caller subtracts its moment.
 double leverArm(const SectionModel& m, int i) {
   return m.h / 2.0f - static_cast<double>(m.depth[i < 4 ? i : kLayers - 1 - i]);
 }

@@ -17,7 +17,7 @@ struct SectionModel {
   float yc = 0;               // half the core depth
   float bc = 0;               // core width
   float Abar = 0;             // area of one main bar, mm2
-  float depth[kLayers] = {};  // below the compression fibre, layers 1 to 4 only
+  float depth[kLayers] = {};  // below the compression fibre; 5 to 8 are h - depth of 4 to 1
   float bars[kLayers] = {};   // bar counts, layers 5 to 8 mirror 4 to 1
 };
 
