@@ -1,24 +1,24 @@
 #include "textio/real_field.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 namespace mphi {
 namespace {
 
-// The exact decimal value of a finite, nonzero |x|: digits d0 d1 d2 ... and
-// the exponent of d0, so |x| = d0.d1d2... x 10^exponent. A double's exact
-// expansion never has more than 767 significant digits, so 800 requested
-// digits hold it whole and glibc's printf then rounds nothing.
+// |x| = d0.d1d2... x 10^exponent, to as many digits as `digits` holds.
 struct Decimal {
   std::string digits;
   int exponent = 0;
 };
 
-Decimal exactDecimal(double magnitude) {
-  char text[900];
-  std::snprintf(text, sizeof text, "%.800e", magnitude);
+// glibc's printf rounds the exact binary value correctly to `count`
+// significant digits, halfway cases to even.
+Decimal printed(double magnitude, int count) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*e", count - 1, magnitude);
   Decimal dec;
   const char* p = text;
   for (; *p != 'e'; ++p) {
@@ -28,24 +28,46 @@ Decimal exactDecimal(double magnitude) {
   return dec;
 }
 
-// Keeps `count` significant digits (count >= 1), rounding halfway away from
-// zero; a carry out of the first digit raises the exponent.
-Decimal roundedTo(const Decimal& exact, int count) {
-  Decimal r;
-  r.exponent = exact.exponent;
-  r.digits = exact.digits.substr(0, count);
-  if (exact.digits[count] >= '5') {
-    int i = count - 1;
-    while (i >= 0 && r.digits[i] == '9') r.digits[i--] = '0';
-    if (i >= 0) {
-      ++r.digits[i];
-    } else {
-      r.digits.insert(r.digits.begin(), '1');
-      r.digits.pop_back();
-      ++r.exponent;
-    }
+// Whether magnitude x 10^k is a whole number. With magnitude = m 2^q this
+// is m 2^(q+k) 5^k: for k < 0 the 5s must divide m, and the 2s left over
+// must not leave a fraction.
+bool scaledIsWhole(double magnitude, int k) {
+  int binaryExponent = 0;
+  const double fraction = std::frexp(magnitude, &binaryExponent);
+  std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int q = binaryExponent - 53;
+  if (k < 0) {
+    // m < 2^53 < 5^23: a higher power of five never divides it.
+    if (-k > 22) return false;
+    std::uint64_t power = 1;
+    for (int i = 0; i < -k; ++i) power *= 5;
+    if (m % power != 0) return false;
+    m /= power;
   }
-  return r;
+  const int twos = q + k;
+  return twos >= 0 || (-twos < 64 && __builtin_ctzll(m) >= -twos);
+}
+
+// |x| rounded to `count` significant digits, halfway cases away from zero.
+// Only a value with at most count + 1 significant digits can lie exactly
+// halfway; printing count + 1 digits shows such a value whole. (When the
+// even rounding carried into a new digit it rounded up, as we would.)
+Decimal rounded(double magnitude, int count) {
+  const Decimal r = printed(magnitude, count);
+  if (!scaledIsWhole(magnitude, count - r.exponent)) return r;
+  Decimal longer = printed(magnitude, count + 1);
+  if (longer.digits.back() != '5') return r;
+  longer.digits.pop_back();
+  int i = count - 1;
+  while (i >= 0 && longer.digits[i] == '9') longer.digits[i--] = '0';
+  if (i >= 0) {
+    ++longer.digits[i];
+  } else {
+    longer.digits.insert(longer.digits.begin(), '1');
+    longer.digits.pop_back();
+    ++longer.exponent;
+  }
+  return longer;
 }
 
 std::string rightAligned(const std::string& text, int width) {
@@ -67,29 +89,22 @@ std::string realField(double x, int w, int d, int e) {
   if (x == 0.0) return rightAligned("0." + std::string(d, '0') + exponentText(0, e), w);
 
   const std::string sign = x < 0 ? "-" : "";
-  const Decimal exact = exactDecimal(std::fabs(x));
-  // The F or E choice is made on the value rounded to d digits.
-  const int landed = roundedTo(exact, d).exponent;
-  if (landed >= -1 && landed < d) {
-    const int intDigits = landed + 1;  // 0 for values below 1
-    // Rounding to d - intDigits decimals keeps this many significant digits.
-    const int kept = exact.exponent + 1 + d - intDigits;
-    Decimal r = roundedTo(exact, kept);
-    // Place the digits on a grid of intDigits integer and d - intDigits
-    // fraction positions.
-    std::string grid(d, '0');
-    const int first = intDigits - 1 - r.exponent;  // grid index of digits[0]
-    for (int i = 0; i < static_cast<int>(r.digits.size()); ++i) {
-      if (first + i >= 0 && first + i < d) grid[first + i] = r.digits[i];
-    }
-    std::string text =
-        sign + (intDigits == 0 ? "0" : grid.substr(0, intDigits)) + "." + grid.substr(intDigits);
+  const double magnitude = std::fabs(x);
+  // Rounded to d digits the value lies between 0.1 and 10^d exactly when
+  // its rounded exponent does; the same rounding is then the one to d - n
+  // decimals, because a value that rounds up to 10^n rounds up to it at
+  // d - n decimals as well.
+  const Decimal r = rounded(magnitude, d);
+  if (r.exponent >= -1 && r.exponent < d) {
+    const int intDigits = r.exponent + 1;  // 0 for values below 1
+    std::string text = sign + (intDigits == 0 ? "0" : r.digits.substr(0, intDigits)) + "." +
+                       r.digits.substr(intDigits);
     return rightAligned(text, w - (e + 2)) + std::string(e + 2, ' ');
   }
-  const Decimal r = roundedTo(exact, d + 1);
-  const std::string expo = exponentText(r.exponent, e);
+  const Decimal wide = rounded(magnitude, d + 1);
+  const std::string expo = exponentText(wide.exponent, e);
   if (expo.empty()) return std::string(w, '*');
-  return rightAligned(sign + r.digits.substr(0, 1) + "." + r.digits.substr(1) + expo, w);
+  return rightAligned(sign + wide.digits.substr(0, 1) + "." + wide.digits.substr(1) + expo, w);
 }
 
 std::string singleField(float x) {
