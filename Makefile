@@ -3,12 +3,13 @@
 #   make run   run it on the worked example in build/run, then show SECTION
 #   make test  sanitised build of everything, then every test
 #   make bench benchmark of the analysis
+#   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
 #   make exhaustive  every single-precision field against a reference (long)
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all run test bench exhaustive deps clean
+.PHONY: all run test bench fuzz fuzz-deps exhaustive deps clean
 
 all: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DMPHI_OUTPUT_DIR=$(CURDIR)/$(BUILD) >/dev/null
@@ -29,6 +30,31 @@ bench: deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DMPHI_BENCH=ON >/dev/null
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/bench/mphi_bench
+
+FUZZ_SECONDS := 60
+FUZZ_TARGETS := reader_fuzz run_fuzz
+
+# Each target starts from its seeds in tests/fuzz and keeps what it learns
+# in build/fuzz/corpus; a finding stops make with the input saved in
+# build/fuzz/findings.
+fuzz: deps fuzz-deps
+	cmake -S . -B $(BUILD)/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMPHI_FUZZ=ON >/dev/null
+	cmake --build $(BUILD)/fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(BUILD)/fuzz/corpus/$$t $(BUILD)/fuzz/findings; \
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	  $(BUILD)/fuzz/tests/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$(BUILD)/fuzz/findings/$$t- $(BUILD)/fuzz/corpus/$$t \
+	    tests/fuzz/$${t%_fuzz}_corpus 2>$(BUILD)/fuzz/$$t.log \
+	    || { tail -n 60 $(BUILD)/fuzz/$$t.log; exit 1; }; \
+	  grep -E '^(Done|stat::number_of_executed_units)' $(BUILD)/fuzz/$$t.log; \
+	done
+
+# clang with its libFuzzer runtime, installed only where missing.
+fuzz-deps:
+	@printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' \
+	  | clang++ -x c++ -fsanitize=fuzzer,address,undefined -o /dev/null - 2>/dev/null || { \
+	  apt-get update && apt-get install -y clang libclang-rt-dev; }
 
 exhaustive: deps
 	cmake -S . -B $(BUILD)/exhaustive -DCMAKE_BUILD_TYPE=Release -DMPHI_TESTS=ON >/dev/null

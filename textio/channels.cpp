@@ -55,6 +55,8 @@ constexpr Diagnostic kCatalogue[] = {
     {43, "file name specification error"},
 };
 
+FailedRunEnd failedRunEnd = nullptr;
+
 void closeAllChannels() {
   for (Channel& c : channels) {
     platformClose(c.handle);
@@ -145,7 +147,12 @@ void raiseSevere(int number, int channelNumber) {
                   static_cast<int>(status & 0xFFu));
 }
 
+void setFailedRunEnd(FailedRunEnd end) {
+  failedRunEnd = end;
+}
+
 void endRunWithError(const std::string& line, int status) {
+  if (failedRunEnd != nullptr) failedRunEnd(line, status);
   const std::string bytes = line + "\r\n";
   platformWrite(kStderrHandle, bytes.data(), bytes.size());
   closeAllChannels();

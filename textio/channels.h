@@ -34,6 +34,14 @@ NumberReader channelReader(int channel);
 [[noreturn]] void raiseSevere(int number, int channel);
 // Ends the run with a line of its own on standard error and `status`.
 [[noreturn]] void endRunWithError(const std::string& line, int status);
+
+// How a failed run ends. The program's own end writes the line on standard
+// error, closes every channel and ends the process with the status. Tests
+// and the fuzzers put theirs in place to keep their process alive; it must
+// not return (it throws), or the program's own end follows.
+using FailedRunEnd = void (*)(const std::string& line, int status);
+// nullptr puts the program's own end back.
+void setFailedRunEnd(FailedRunEnd end);
 // Closes every channel and exits with status 0.
 [[noreturn]] void endRunNormally();
 

@@ -1,0 +1,47 @@
+// The whole run in process on arbitrary input: reader, layout, data check,
+// analysis, records into memory. It ends normally with the report in
+// SECTION, or by a diagnostic of the reader or the data check, and always
+// within half a second.
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/driver/in_process_run.h"
+
+namespace {
+
+constexpr double kSecondsPerRun = 0.5;
+
+bool expectedStatus(int status) {
+  return status == 24 || status == 59 || status == 64 || status == 65;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto start = std::chrono::steady_clock::now();
+  const mphi::InProcessRun run =
+      mphi::runInProcess(std::string(reinterpret_cast<const char*>(data), size));
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (seconds > kSecondsPerRun) {
+    std::fprintf(stderr, "run took %.3f s\n", seconds);
+    std::abort();
+  }
+  if (run.failed) {
+    if (!expectedStatus(run.status)) {
+      std::fprintf(stderr, "unexpected end: %s (%d)\n", run.failureLine.c_str(), run.status);
+      std::abort();
+    }
+    return 0;
+  }
+  // A finished run ends SECTION with the initial-yield record.
+  if (run.section.find("Initial yield") == std::string::npos) {
+    std::fprintf(stderr, "finished run without its report\n");
+    std::abort();
+  }
+  return 0;
+}
