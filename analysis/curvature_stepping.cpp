@@ -49,7 +49,7 @@ SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& sta
 }
 
 int traceCurve(const SectionModel& model, const SectionData& s, CurveState& state,
-               RecordWriter& console, const SteppingLimits& limits) {
+               RecordWriter& console, const SteppingLimits& limits, const StepObserver& observer) {
   const StepStart start = stepStart(s);
   state.Ecm = start.Ecm;
   state.J = 1;
@@ -74,6 +74,9 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
       continue;
     }
     abandoned = 0;
+    if (observer.seen != nullptr) {
+      observer.seen(observer.context, state.J, end, state.c, forces.Fs + forces.Fc - start.PN);
+    }
     if (endOfStepCheck(state, model, forces, end == SearchEnd::OutOfTrials, console) ==
         StepEnd::EndCurve) {
       return state.J;

@@ -30,9 +30,18 @@ enum class SearchEnd { Converged, OutOfTrials, Abandoned };
 SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& start, int trials,
                       double& c, SectionForces& forces);
 
+// Sees every step that reaches the end-of-step check, before the check:
+// its row, how its search ended, its depth c (mm) and its force mismatch
+// dN (N). For tests of the stepping.
+struct StepObserver {
+  void (*seen)(void* context, int J, SearchEnd end, double c, double dN) = nullptr;
+  void* context = nullptr;
+};
+
 // Traces the curve from the origin row; returns the number of table rows
 // to report.
 int traceCurve(const SectionModel& model, const SectionData& section, CurveState& state,
-               RecordWriter& console, const SteppingLimits& limits = {});
+               RecordWriter& console, const SteppingLimits& limits = {},
+               const StepObserver& observer = {});
 
 }  // namespace mphi

@@ -1,0 +1,149 @@
+// 2000 random but sensible sections through the stepping, each checked for
+// what every curve must satisfy whatever the data.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "analysis/curvature_stepping.h"
+#include "analysis/results_report.h"
+#include "driver/section_check.h"
+#include "driver/section_dialogue.h"
+
+namespace mphi {
+namespace {
+
+constexpr int kSections = 2000;
+
+// A fixed sequence of uniform numbers, the same on every machine.
+struct Uniform {
+  std::uint64_t state;
+  double operator()(double low, double high) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return low + (high - low) * static_cast<double>(state >> 11) / 9007199254740992.0;
+  }
+};
+
+SectionData randomSection(Uniform& u) {
+  SectionData s;
+  s.b = static_cast<float>(u(25, 120));
+  s.h = static_cast<float>(u(25, 120));
+  s.clearb1cm = static_cast<float>(u(2.5, 7.5));
+  s.dcm = static_cast<float>(u(1.3, 3.2));
+  s.dbcm = static_cast<float>(u(0.95, 1.6));
+  s.sccm = static_cast<float>(u(5, 30));
+  s.fc = static_cast<float>(u(0.14, 0.56));
+  s.fy = static_cast<float>(u(2.8, 5.6));
+  s.fsy = static_cast<float>(u(2.8, 4.2));
+  s.Es = static_cast<float>(u(2000, 2100));
+  s.r = static_cast<float>(u(0.01, 0.06));
+  s.P0 = static_cast<float>(u(-0.1, 0.95) * s.fc * s.b * s.h);
+  return s;
+}
+
+struct Step {
+  SearchEnd end;
+  double c;
+  double dN;
+};
+
+struct Trace {
+  std::vector<std::string> console;
+  std::vector<Step> steps = std::vector<Step>(kTableRows + 1);
+};
+
+void collectConsole(void* context, int, const char* line, std::size_t length) {
+  static_cast<Trace*>(context)->console.emplace_back(line, length);
+}
+
+void observeStep(void* context, int J, SearchEnd end, double c, double dN) {
+  static_cast<Trace*>(context)->steps[J] = {end, c, dN};
+}
+
+bool startsWith(const std::string& line, const char* text) {
+  return line.compare(1, std::string(text).size(), text) == 0;  // after the record's blank
+}
+
+// Checks one traced curve; returns the first broken rule, or empty.
+std::string brokenRule(const SectionData& s, const SectionModel& model, const CurveState& state,
+                       int rows, const Trace& trace) {
+  const ResultsTable& t = state.table;
+  if (rows < 1 || rows > kTableRows) return "row count " + std::to_string(rows);
+  if (t.k[1] != 0 || t.m[1] != 0 || t.e[1] != 0 || t.c[1] != 0) return "row 1 not zero";
+  const bool lastZero = t.k[rows] == 0 && t.m[rows] == 0 && t.e[rows] == 0 && t.c[rows] == 0;
+  if (rows < kTableRows && !lastZero) return "last row not zero";
+  for (int j = 1; j <= rows; ++j) {
+    for (float v : {t.k[j], t.m[j], t.e[j], t.c[j]}) {
+      if (!std::isfinite(v)) return "row " + std::to_string(j) + " not finite";
+    }
+  }
+  if (!std::isfinite(state.My) || !std::isfinite(state.Ky)) return "yield point not finite";
+
+  const double lowest = 0.0001;
+  const double highest = 2.0 * model.h - 0.0001;
+  int peakRow = 1;
+  for (int j = 2; j <= rows; ++j) {
+    if (t.e[j] == 0) continue;  // abandoned, or the step that ended the curve
+    const Step& step = trace.steps[j];
+    if (!(step.c > lowest && step.c < highest)) {
+      return "row " + std::to_string(j) + " depth " + std::to_string(step.c) + " mm";
+    }
+    if (t.m[j] > t.m[peakRow]) peakRow = j;
+  }
+  for (int j = 2; j <= rows; ++j) {
+    const Step& step = trace.steps[j];
+    if (step.end == SearchEnd::Converged && !(std::fabs(step.dN) <= stepStart(s).tolN)) {
+      return "row " + std::to_string(j) + " converged with mismatch " + std::to_string(step.dN);
+    }
+  }
+  if (state.yieldFlag != 0) {
+    bool found = false;
+    for (int j = 2; j <= rows && !found; ++j) found = t.k[j] == state.Ky && t.m[j] == state.My;
+    if (!found) return "no row holds the yield point";
+  }
+  if (rows < kTableRows || lastZero) {
+    if (peakRow >= rows) return "largest moment in the ending row";
+  }
+  // The peak of the run lies in a recorded row, unless the ending step
+  // itself was the peak: a bar failure can end the curve at its largest
+  // moment, and that step is not recorded.
+  const bool failureEnd =
+      !trace.console.empty() && (startsWith(trace.console.back(), kCompressionBarsFailed) ||
+                                 startsWith(trace.console.back(), kTensionBarsFailed));
+  const float peak = toSingle(state.Mu * 1.02e-5f);
+  if (failureEnd ? t.m[peakRow] > peak : t.m[peakRow] != peak) {
+    return "largest recorded moment " + std::to_string(t.m[peakRow]) + ", peak " +
+           std::to_string(peak);
+  }
+  return {};
+}
+
+TEST(RandomSectionsTest, EveryCurveKeepsItsInvariants) {
+  Uniform u{20261209};
+  int failures = 0;
+  for (int i = 0; i < kSections; ++i) {
+    SectionData s = randomSection(u);
+    RecordWriter quiet = silentWriter();
+    applyBarLayout(quiet, s);
+    const std::string fault = findSectionFault(s);
+    ASSERT_EQ(fault, "") << "section " << i;
+
+    Trace trace;
+    RecordWriter console = makeRecordWriter(collectConsole, &trace);
+    const SectionModel model = makeSectionModel(s, deriveMaterials(s));
+    CurveState state;
+    const int rows = traceCurve(model, s, state, console, {}, {observeStep, &trace});
+    const std::string broken = brokenRule(s, model, state, rows, trace);
+    if (!broken.empty() && ++failures <= 10) {
+      ADD_FAILURE() << "section " << i << " (b " << s.b << ", h " << s.h << ", P0 " << s.P0
+                    << ", r " << s.r << "): " << broken;
+    }
+  }
+  EXPECT_EQ(failures, 0);
+}
+
+}  // namespace
+}  // namespace mphi
