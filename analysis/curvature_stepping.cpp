@@ -42,8 +42,12 @@ SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& sta
     const double dN = forces.Fs + forces.Fc - start.PN;
     if (std::fabs(dN) <= start.tolN) return SearchEnd::Converged;
     dc = dc / 2.0;
+    const double previous = c;
     c = dN < 0 ? c + dc : c - dc;
     if (c <= kDepthMargin || c >= cMax) return SearchEnd::Abandoned;
+    // A move too small to change c leaves every later trial a repeat of
+    // this one, down to the trial limit: end there now.
+    if (c == previous) return SearchEnd::OutOfTrials;
   }
   return SearchEnd::OutOfTrials;
 }

@@ -147,6 +147,24 @@ TEST(AnalysisTest, SearchOutOfTrialsIsReportedAndRecorded) {
   EXPECT_NE(state.table.m[2], 0.0f);
 }
 
+// Balance lies far beyond twice the starting depth: c creeps up to that
+// bound until the moves no longer change it, and the search ends as out of
+// trials with the state of a trial at the final depth.
+TEST(AnalysisTest, StuckSearchEndsOutOfTrialsAtItsLastDepth) {
+  const SectionData s = workedSection();
+  const SectionModel model = makeSectionModel(s, deriveMaterials(s));
+  const StepStart start = stepStart(s);
+  double c = 10.0;
+  SectionForces forces;
+  EXPECT_EQ(searchDepth(model, start.Ecm, start, 300, c, forces), SearchEnd::OutOfTrials);
+  EXPECT_GT(c, 19.999);
+  EXPECT_LE(c, 20.0);
+  const SectionForces again = evaluateForces(model, start.Ecm, c);
+  EXPECT_EQ(forces.phi, again.phi);
+  EXPECT_EQ(forces.Fc, again.Fc);
+  EXPECT_EQ(forces.Fs, again.Fs);
+}
+
 TEST(AnalysisTest, StartStrainAndTolerance) {
   const StepStart worked = stepStart(workedSection());
   EXPECT_NEAR(worked.Ecm, 2 * 0.000419, 2e-6);
