@@ -18,28 +18,33 @@ void multiply(Big& n, std::uint32_t factor) {
   if (carry != 0) n.push_back(static_cast<std::uint32_t>(carry));
 }
 
-std::uint32_t divide(Big& n, std::uint32_t divisor) {
+// Divides by 10^9 and returns the remainder.
+std::uint32_t divideByBillion(Big& n) {
+  constexpr std::uint64_t kBillion = 1000000000u;
   std::uint64_t rest = 0;
   for (std::size_t i = n.size(); i-- > 0;) {
     const std::uint64_t part = (rest << 32) | n[i];
-    n[i] = static_cast<std::uint32_t>(part / divisor);
-    rest = part % divisor;
+    n[i] = static_cast<std::uint32_t>(part / kBillion);
+    rest = part % kBillion;
   }
   while (!n.empty() && n.back() == 0) n.pop_back();
   return static_cast<std::uint32_t>(rest);
 }
 
 std::string decimalText(Big n) {
-  std::string text;
+  // Nine digits a piece, lowest first, filled in from the end.
+  char text[16 * 9 + 1];
+  char* end = text + sizeof text;
+  char* p = end;
   while (!n.empty()) {
-    std::uint32_t chunk = divide(n, 1000000000u);
+    std::uint32_t chunk = divideByBillion(n);
     for (int i = 0; i < 9; ++i) {
-      text.insert(text.begin(), static_cast<char>('0' + chunk % 10));
+      *--p = static_cast<char>('0' + chunk % 10);
       chunk /= 10;
     }
   }
-  const std::size_t first = text.find_first_not_of('0');
-  return first == std::string::npos ? "0" : text.substr(first);
+  while (p < end - 1 && *p == '0') ++p;
+  return p == end ? "0" : std::string(p, end);
 }
 
 // A nonzero magnitude as digits D and a scale s: the value is D / 10^s.
