@@ -1,6 +1,7 @@
 # Front end over CMake.
 #   make       optimised build/mphi
-#   make run   run it on the worked example in build/run, then show SECTION
+#   make run   run it on the worked example in build/run, show SECTION, then
+#              mphi-report with build/run/SECTION.svg and SECTION.csv
 #   make test  sanitised build of everything, then every test
 #   make bench benchmark of the analysis
 #   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
@@ -20,6 +21,8 @@ run: all
 	cd $(BUILD)/run && ../mphi < ../../examples/worked-example.in; echo "exit status $$?"
 	@echo "---- SECTION ----"
 	@cat $(BUILD)/run/SECTION
+	@echo "---- mphi-report ----"
+	cd $(BUILD)/run && ../mphi-report SECTION --svg SECTION.svg --csv SECTION.csv
 
 test: deps
 	cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Debug -DMPHI_SANITIZE=ON -DMPHI_TESTS=ON >/dev/null

@@ -1,0 +1,161 @@
+#include "report/section_file.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace mphi {
+namespace {
+
+constexpr int kFieldWidth = 15;
+constexpr std::size_t kMaxRows = 500;
+
+const char* const kEchoTitle = " Section data: in Ton-cm unit";
+const char* const kFirstNames = " b,h,dt,clearh2cm,cln3,cln4,dcm,num1,num2,num3,num4,clearb1cm";
+const char* const kSecondNames = " dbcm,sccm,fc,fy,fsy,Es,N";
+const char* const kTableHeader = " --- k(J) ---    m(J) ---   e(j)  ---   c(j) ---";
+const char* const kYieldLabel = " Initial yield: M      K";
+const char* const kBlankPrefix = "            ";  // the record's blank and eleven more
+
+struct Failure {
+  int line;
+  std::string message;
+};
+
+// The file's lines without their line ends, and the next one to read.
+struct LineCursor {
+  std::vector<std::string> lines;
+  std::size_t next = 0;
+};
+
+LineCursor splitLines(const std::string& text) {
+  LineCursor cursor;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find('\n', at);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(at, end - at);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    cursor.lines.push_back(line);
+    at = end + 1;
+  }
+  return cursor;
+}
+
+bool atEnd(const LineCursor& c) {
+  return c.next >= c.lines.size();
+}
+
+int lineNumber(const LineCursor& c) {
+  return static_cast<int>(c.next) + 1;
+}
+
+// The next line, or a failure naming what was expected there.
+const std::string& takeLine(LineCursor& c, const std::string& expected) {
+  if (atEnd(c)) throw Failure{lineNumber(c), "file ends where " + expected + " should follow"};
+  return c.lines[c.next++];
+}
+
+// One 15-character real field: F or E form, blanks around it.
+float fieldValue(const std::string& field, int line) {
+  const std::size_t first = field.find_first_not_of(' ');
+  const std::size_t last = field.find_last_not_of(' ');
+  const std::string text = first == std::string::npos ? "" : field.substr(first, last - first + 1);
+  char* end = nullptr;
+  const float value = std::strtof(text.c_str(), &end);
+  const bool digitsOnly = text.find_first_not_of("0123456789.+-E") == std::string::npos;
+  if (text.empty() || !digitsOnly || *end != '\0' || !std::isfinite(value)) {
+    throw Failure{line, "\"" + field + "\" is not a number field"};
+  }
+  return value;
+}
+
+std::vector<float> fieldsOfLine(const std::string& line, std::size_t count, int number,
+                                const std::string& what) {
+  if (line.size() != count * kFieldWidth) {
+    throw Failure{number, "expected " + what + " (" + std::to_string(count) +
+                              " number fields of 15 characters)"};
+  }
+  std::vector<float> values;
+  for (std::size_t i = 0; i < count; ++i) {
+    values.push_back(fieldValue(line.substr(i * kFieldWidth, kFieldWidth), number));
+  }
+  return values;
+}
+
+void expectText(LineCursor& lines, const char* text, const std::string& what) {
+  const int number = lineNumber(lines);
+  if (takeLine(lines, what) != text) throw Failure{number, "expected " + what};
+}
+
+// A record of n reals, five to a line.
+std::vector<float> realsRecord(LineCursor& lines, std::size_t n, const std::string& what) {
+  std::vector<float> values;
+  while (values.size() < n) {
+    const std::size_t onLine = std::min<std::size_t>(5, n - values.size());
+    const int number = lineNumber(lines);
+    const std::vector<float> got = fieldsOfLine(takeLine(lines, what), onLine, number, what);
+    values.insert(values.end(), got.begin(), got.end());
+  }
+  return values;
+}
+
+SectionFile parse(const std::string& text) {
+  LineCursor lines = splitLines(text);
+  if (atEnd(lines)) throw Failure{1, "empty file: not a SECTION file written by mphi"};
+  SectionFile f;
+  expectText(lines, kEchoTitle, "the title \"Section data: in Ton-cm unit\"");
+  expectText(lines, kFirstNames, "the names of the section data");
+  const std::vector<float> first = realsRecord(lines, 12, "the section data");
+  float* const firstTargets[] = {&f.b,      &f.h,      &f.dt,     &f.clearh2cm,
+                                 &f.cln3,   &f.cln4,   &f.dcm,    &f.num[0],
+                                 &f.num[1], &f.num[2], &f.num[3], &f.clearb1cm};
+  for (int i = 0; i < 12; ++i) *firstTargets[i] = first[i];
+  expectText(lines, kSecondNames, "the names of the material data");
+  const std::vector<float> second = realsRecord(lines, 7, "the material data");
+  float* const secondTargets[] = {&f.dbcm, &f.sccm, &f.fc, &f.fy, &f.fsy, &f.Es, &f.P0};
+  for (int i = 0; i < 7; ++i) *secondTargets[i] = second[i];
+
+  expectText(lines, kTableHeader, "the table header");
+  const std::string row = "a table row";
+  while (atEnd(lines) || lines.lines[lines.next] != kYieldLabel) {
+    if (atEnd(lines)) {
+      throw Failure{lineNumber(lines), "the table is cut short: no \"Initial yield\" record"};
+    }
+    const int number = lineNumber(lines);
+    if (f.rows.size() == kMaxRows) throw Failure{number, "more than 500 table rows"};
+    const std::vector<float> v = fieldsOfLine(takeLine(lines, row), 4, number, row);
+    f.rows.push_back({v[0], v[1], v[2], v[3]});
+  }
+  if (f.rows.empty()) throw Failure{lineNumber(lines), "the table has no rows"};
+  takeLine(lines, "the initial-yield label");
+  const int number = lineNumber(lines);
+  const std::string values = takeLine(lines, "the initial-yield values");
+  // Eleven blanks after the record's own, My, two blanks, Ky.
+  const std::size_t prefix = std::string(kBlankPrefix).size();
+  if (values.size() != prefix + 2 * kFieldWidth + 2 ||
+      values.compare(0, prefix, kBlankPrefix) != 0 ||
+      values.compare(prefix + kFieldWidth, 2, "  ") != 0) {
+    throw Failure{number, "expected the initial-yield moment and curvature"};
+  }
+  f.My = fieldValue(values.substr(prefix, kFieldWidth), number);
+  f.Ky = fieldValue(values.substr(prefix + kFieldWidth + 2, kFieldWidth), number);
+  if (!atEnd(lines))
+    throw Failure{lineNumber(lines), "unexpected text after the initial-yield values"};
+  return f;
+}
+
+}  // namespace
+
+ParsedSection parseSectionFile(const std::string& text) {
+  ParsedSection result;
+  try {
+    result.file = parse(text);
+    result.ok = true;
+  } catch (const Failure& failure) {
+    result.errorLine = failure.line;
+    result.error = failure.message;
+  }
+  return result;
+}
+
+}  // namespace mphi

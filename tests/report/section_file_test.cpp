@@ -1,0 +1,102 @@
+#include "report/section_file.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/report/report_test_data.h"
+
+namespace mphi {
+namespace {
+
+TEST(SectionFileTest, ReadsTheWorkedExample) {
+  const ParsedSection p = parseSectionFile(workedSectionText());
+  ASSERT_TRUE(p.ok) << p.errorLine << ": " << p.error;
+  const SectionFile& f = p.file;
+  EXPECT_EQ(f.b, 40.0f);
+  EXPECT_EQ(f.h, 35.0f);
+  EXPECT_EQ(f.num[0], 2.710927f);
+  EXPECT_EQ(f.clearb1cm, 5.0f);
+  EXPECT_EQ(f.fc, 0.21f);
+  EXPECT_EQ(f.P0, 100.0f);
+  ASSERT_EQ(f.rows.size(), 155u);
+  EXPECT_EQ(f.rows[1].k, 3.3280165E-05f);
+  EXPECT_EQ(f.rows[1].m, 893.4188f);
+  EXPECT_EQ(f.rows[91].m, 2107.559f);
+  EXPECT_EQ(f.rows[153].c, 17.75069f);
+  EXPECT_EQ(f.rows[154].k, 0.0f);
+  EXPECT_EQ(f.My, 2040.211f);
+  EXPECT_EQ(f.Ky, 1.6046579E-04f);
+}
+
+TEST(SectionFileTest, TakesLinesEndedByLineFeedAlone) {
+  std::string text = workedSectionText();
+  std::string lf;
+  for (char c : text) {
+    if (c != '\r') lf += c;
+  }
+  EXPECT_TRUE(parseSectionFile(lf).ok);
+}
+
+// Each malformed file names the line of its first fault.
+struct BrokenCase {
+  const char* name;
+  std::string (*breakIt)(std::string);
+  int line;
+  const char* error;
+};
+
+std::string cutAfterLine(const std::string& text, int lines) {
+  std::size_t at = 0;
+  for (int i = 0; i < lines; ++i) at = text.find('\n', at) + 1;
+  return text.substr(0, at);
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
+class BrokenSectionTest : public testing::TestWithParam<BrokenCase> {};
+
+TEST_P(BrokenSectionTest, NamesTheLine) {
+  const ParsedSection p = parseSectionFile(GetParam().breakIt(workedSectionText()));
+  EXPECT_FALSE(p.ok);
+  EXPECT_EQ(p.errorLine, GetParam().line);
+  EXPECT_EQ(p.error.rfind(GetParam().error, 0), 0u) << p.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenSectionTest,
+    testing::Values(
+        BrokenCase{"Empty", [](std::string) { return std::string(); }, 1, "empty file"},
+        BrokenCase{"NotMphiOutput", [](std::string) { return std::string("hello\n"); }, 1,
+                   "expected the title"},
+        BrokenCase{"EchoCutShort", [](std::string t) { return cutAfterLine(t, 4); }, 5,
+                   "file ends where the section data"},
+        BrokenCase{"TableCutShort", [](std::string t) { return cutAfterLine(t, 100); }, 101,
+                   "the table is cut short"},
+        BrokenCase{"NoYieldValues", [](std::string t) { return cutAfterLine(t, 165); }, 166,
+                   "file ends where the initial-yield values"},
+        BrokenCase{"LetterInField",
+                   [](std::string t) { return replaced(t, "893.4188", "893.4l88"); }, 11,
+                   "\"   893.4l88    \" is not a number field"},
+        BrokenCase{"NaNInTable",
+                   [](std::string t) { return replaced(t, "   893.4188    ", "            NaN"); },
+                   11, "\"            NaN\" is not a number field"},
+        BrokenCase{"ShortRow",
+                   [](std::string t) { return replaced(t, "   893.4188    ", "893.4188"); }, 11,
+                   "expected a table row"},
+        BrokenCase{"TrailingText", [](std::string t) { return t + "more\r\n"; }, 167,
+                   "unexpected text after"}),
+    [](const testing::TestParamInfo<BrokenCase>& info) { return info.param.name; });
+
+TEST(SectionFileTest, RefusesMoreThanFiveHundredRows) {
+  std::string text = cutAfterLine(workedSectionText(), 9);
+  for (int i = 0; i < 501; ++i)
+    text += "  0.0000000E+00  0.0000000E+00  0.0000000E+00  0.0000000E+00\r\n";
+  const ParsedSection p = parseSectionFile(text);
+  EXPECT_FALSE(p.ok);
+  EXPECT_EQ(p.errorLine, 510);
+}
+
+}  // namespace
+}  // namespace mphi
