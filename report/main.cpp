@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
     }
   }
 
+  std::error_code error;
+  if (std::filesystem::is_directory(input, error)) {
+    return fail("cannot open " + input + ": " + std::strerror(EISDIR), kBadInput);
+  }
   std::ifstream in(input, std::ios::binary);
   if (!in) return fail("cannot open " + input + ": " + std::strerror(errno), kBadInput);
   std::stringstream text;

@@ -41,6 +41,8 @@ refuse() {  # label expected-status expected-stderr-start args...
     failed=1
   fi
 }
+mkdir folder
+refuse "directory" 2 "mphi-report: cannot open folder: Is a directory" folder
 refuse "missing file" 2 "mphi-report: cannot open nosuch: No such file or directory" nosuch
 : >empty
 refuse "empty file" 2 "mphi-report: empty:1: empty file" empty
