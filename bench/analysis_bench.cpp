@@ -7,10 +7,13 @@
 
 namespace {
 
-void analyse(benchmark::State& state, float P0) {
-  const mphi::SectionData s = mphi::workedSection(P0);
+void analyseSection(benchmark::State& state, const mphi::SectionData& s) {
   mphi::RecordWriter writer = mphi::silentWriter();
   for (auto _ : state) mphi::analyseSection(s, writer);
+}
+
+void analyse(benchmark::State& state, float P0) {
+  analyseSection(state, mphi::workedSection(P0));
 }
 
 // 153 recorded steps.
@@ -24,6 +27,18 @@ void BM_LoadBeyondCapacity(benchmark::State& state) {
   analyse(state, 10000);
 }
 BENCHMARK(BM_LoadBeyondCapacity)->Unit(benchmark::kMillisecond);
+
+// The slowest curve known: no concrete strength to speak of and no ties,
+// so the tolerance is nil and all 499 steps search until the depth stops
+// moving, then run out of trials.
+void BM_EveryStepOutOfTrials(benchmark::State& state) {
+  mphi::SectionData s = mphi::workedSection(0);
+  s.fc = 1e-30f;
+  s.dbcm = 0;
+  s.fsy = 0;
+  analyseSection(state, s);
+}
+BENCHMARK(BM_EveryStepOutOfTrials)->Unit(benchmark::kMillisecond);
 
 void BM_SingleField(benchmark::State& state) {
   float x = 1.2345678e-3f;
