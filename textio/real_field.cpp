@@ -17,14 +17,14 @@ struct Decimal {
 // glibc's printf rounds the exact binary value correctly to `count`
 // significant digits, halfway cases to even.
 Decimal printed(double magnitude, int count) {
-  char text[64];
+  char text[400];  // room for any count a field asks for
   std::snprintf(text, sizeof text, "%.*e", count - 1, magnitude);
   Decimal dec;
   const char* p = text;
-  for (; *p != 'e'; ++p) {
+  for (; *p != 'e' && *p != '\0'; ++p) {
     if (*p != '.') dec.digits.push_back(*p);
   }
-  dec.exponent = std::atoi(p + 1);
+  dec.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
   return dec;
 }
 
