@@ -40,7 +40,12 @@ SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& sta
   for (int trial = 1; trial <= trials; ++trial) {
     forces = evaluateForces(model, Ecm, c);
     const double dN = forces.Fs + forces.Fc - start.PN;
-    if (std::fabs(dN) <= start.tolN) return SearchEnd::Converged;
+    // A step that starts where an abandoned one left c may balance at once
+    // outside the section's depth range; such a depth is no more a result
+    // than one reached by a move, so the step is abandoned too.
+    if (std::fabs(dN) <= start.tolN) {
+      return c > kDepthMargin && c < cMax ? SearchEnd::Converged : SearchEnd::Abandoned;
+    }
     dc = dc / 2.0;
     const double previous = c;
     c = dN < 0 ? c + dc : c - dc;

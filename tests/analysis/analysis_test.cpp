@@ -165,6 +165,52 @@ TEST(AnalysisTest, StuckSearchEndsOutOfTrialsAtItsLastDepth) {
   EXPECT_EQ(forces.Fs, again.Fs);
 }
 
+// A search that balances at once at a depth outside the section's range
+// (where an abandoned step left c) abandons the step and leaves c there.
+TEST(AnalysisTest, BalanceOutsideTheDepthRangeIsNotAResult) {
+  const SectionData s = workedSection();
+  const SectionModel model = makeSectionModel(s, deriveMaterials(s));
+  const float Ecm = 0.002f;
+  // The bounds themselves lie outside: 2h - 0.0001 and 0.0001 mm (as a float).
+  for (double depth : {3.0 * model.h, 2.0 * model.h, static_cast<double>(0.0001f), 0.00005}) {
+    const SectionForces balanced = evaluateForces(model, Ecm, depth);
+    StepStart start = stepStart(s);
+    start.PN = toSingle(balanced.Fs + balanced.Fc);
+    double c = depth;
+    SectionForces forces;
+    EXPECT_EQ(searchDepth(model, Ecm, start, 300, c, forces), SearchEnd::Abandoned) << depth;
+    EXPECT_EQ(c, depth);
+  }
+}
+
+// A load beyond the section after some steps: abandoned steps push c far
+// past twice the depth, where a later step balanced at its first trial and
+// was recorded with a depth of 683 cm and a moment of -2.8e6 T.cm. Now no
+// row lies outside the section and the curve ends after 20 abandoned steps.
+TEST(AnalysisTest, NoRowRecordedOutsideTheSectionDepth) {
+  SectionData s;
+  s.b = 100;
+  s.h = 40;
+  s.dcm = 1.9f;
+  s.clearb1cm = 8;
+  s.dbcm = 1.3f;
+  s.sccm = 10;
+  s.fc = 0.241f;
+  s.fy = 0.2f;
+  s.fsy = 1.8f;
+  s.Es = 2300;
+  s.P0 = 2100;
+  s.r = 0;
+  RecordWriter quiet = silentWriter();
+  applyBarLayout(quiet, s);
+  const Output out = analyse(s);
+  ASSERT_FALSE(out.console.empty());
+  EXPECT_EQ(out.console.back(), std::string(" ") + kNoEquilibrium);
+  const std::vector<Row> rows = tableRows(out);
+  EXPECT_EQ(rows.size(), 21u);
+  for (const Row& r : rows) EXPECT_LT(r.c, 2 * s.h);
+}
+
 TEST(AnalysisTest, StartStrainAndTolerance) {
   const StepStart worked = stepStart(workedSection());
   EXPECT_NEAR(worked.Ecm, 2 * 0.000419, 2e-6);
