@@ -33,18 +33,17 @@ std::uint32_t divideByBillion(Big& n) {
 
 std::string decimalText(Big n) {
   // Nine digits a piece, lowest first, filled in from the end.
-  char text[16 * 9 + 1];
-  char* end = text + sizeof text;
-  char* p = end;
+  std::string text(9 * (n.size() * 32 / 29 + 2), '0');
+  std::size_t at = text.size();
   while (!n.empty()) {
     std::uint32_t chunk = divideByBillion(n);
     for (int i = 0; i < 9; ++i) {
-      *--p = static_cast<char>('0' + chunk % 10);
+      text[--at] = static_cast<char>('0' + chunk % 10);
       chunk /= 10;
     }
   }
-  while (p < end - 1 && *p == '0') ++p;
-  return p == end ? "0" : std::string(p, end);
+  const std::size_t first = text.find_first_not_of('0');
+  return first == std::string::npos ? "0" : text.substr(first);
 }
 
 // A nonzero magnitude as digits D and a scale s: the value is D / 10^s.
@@ -53,15 +52,10 @@ struct Exact {
   int scale;
 };
 
-Exact exactValue(std::uint32_t magnitudeBits) {
-  const int biased = static_cast<int>(magnitudeBits >> 23);
-  std::uint32_t mantissa = magnitudeBits & 0x7FFFFFu;
-  int twos = -149;  // value = mantissa * 2^twos
-  if (biased != 0) {
-    mantissa |= 0x800000u;
-    twos = biased - 150;
-  }
-  Big n{mantissa};
+// The value mantissa x 2^twos.
+Exact exactValue(std::uint64_t mantissa, int twos) {
+  Big n{static_cast<std::uint32_t>(mantissa), static_cast<std::uint32_t>(mantissa >> 32)};
+  while (!n.empty() && n.back() == 0) n.pop_back();
   // Powers in pieces that fit a limb: 2^16 and 5^13.
   if (twos >= 0) {
     for (int i = 0; i < twos / 16; ++i) multiply(n, 1u << 16);
@@ -101,46 +95,71 @@ std::string padLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
+// Width w, d significant digits, e exponent digits, from the exact value.
+std::string layout(const Exact& x, bool negative, int w, int d, int e) {
+  const std::string sign = negative ? "-" : "";
+  // Position of the leading digit: the value is below 10^(lead + 1).
+  const int lead = static_cast<int>(x.digits.size()) - 1 - x.scale;
+  // d significant digits are d - 1 - lead decimals: r = units / 10^sigDecimals.
+  const int sigDecimals = d - 1 - lead;
+  const std::string units = roundedUnits(x, sigDecimals);
+  const int length = static_cast<int>(units.size());
+  const bool atLeastTenth = length >= sigDecimals;    // r >= 0.1
+  const bool belowLimit = length - sigDecimals <= d;  // r < 10^d
+  if (atLeastTenth && belowLimit) {
+    const int n = length > sigDecimals ? length - sigDecimals : 0;
+    const int decimals = d - n;
+    std::string fixed = roundedUnits(x, decimals);
+    if (static_cast<int>(fixed.size()) < decimals + 1) {
+      fixed = std::string(decimals + 1 - fixed.size(), '0') + fixed;
+    }
+    const std::string text = sign + fixed.substr(0, fixed.size() - decimals) + "." +
+                             fixed.substr(fixed.size() - decimals);
+    return padLeft(text, w - (e + 2)) + std::string(e + 2, ' ');
+  }
+  // d + 1 significant digits, one before the point.
+  std::string digits = roundedUnits(x, d - lead);
+  int exponent = lead;
+  if (static_cast<int>(digits.size()) > d + 1) {  // rounded up to the next power of ten
+    digits.pop_back();
+    ++exponent;
+  }
+  std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+  magnitude = std::string(e - magnitude.size(), '0') + magnitude;
+  return padLeft(sign + digits.substr(0, 1) + "." + digits.substr(1) +
+                     (exponent < 0 ? "E-" : "E+") + magnitude,
+                 w);
+}
+
+std::string special(bool negative, bool nan, int w) {
+  return padLeft(nan ? "NaN" : negative ? "-Infinity" : "Infinity", w);
+}
+
 }  // namespace
 
 std::string referenceSingleField(std::uint32_t bits) {
   const bool negative = (bits >> 31) != 0;
   const std::uint32_t magnitude = bits & 0x7FFFFFFFu;
-  if (magnitude > 0x7F800000u) return padLeft("NaN", 15);
-  if (magnitude == 0x7F800000u) return padLeft(negative ? "-Infinity" : "Infinity", 15);
+  if (magnitude >= 0x7F800000u) return special(negative, magnitude > 0x7F800000u, 15);
   if (magnitude == 0) return "  0.0000000E+00";
+  const int biased = static_cast<int>(magnitude >> 23);
+  const std::uint64_t fraction = magnitude & 0x7FFFFFu;
+  const Exact x =
+      biased == 0 ? exactValue(fraction, -149) : exactValue(fraction | 0x800000u, biased - 150);
+  return layout(x, negative, 15, 7, 2);
+}
 
-  const Exact x = exactValue(magnitude);
-  const std::string sign = negative ? "-" : "";
-  // Position of the leading digit: the value is below 10^(lead + 1).
-  const int lead = static_cast<int>(x.digits.size()) - 1 - x.scale;
-  // Seven significant digits are 6 - lead decimals; r = units / 10^(6 - lead).
-  const int sevenDecimals = 6 - lead;
-  const std::string units = roundedUnits(x, sevenDecimals);
-  const int length = static_cast<int>(units.size());
-  const bool atLeastTenth = length >= sevenDecimals;         // r >= 0.1
-  const bool belowTenMillion = length - sevenDecimals <= 7;  // r < 10^7
-  if (atLeastTenth && belowTenMillion) {
-    const int n = length > sevenDecimals ? length - sevenDecimals : 0;
-    std::string fixed = roundedUnits(x, 7 - n);
-    if (static_cast<int>(fixed.size()) < 7 - n + 1) {
-      fixed = std::string(7 - n + 1 - fixed.size(), '0') + fixed;
-    }
-    const std::string text =
-        sign + fixed.substr(0, fixed.size() - (7 - n)) + "." + fixed.substr(fixed.size() - (7 - n));
-    return padLeft(text, 11) + "    ";
-  }
-  // Eight significant digits, one before the point.
-  std::string eight = roundedUnits(x, 7 - lead);
-  int exponent = lead;
-  if (eight.size() > 8) {  // rounded up to the next power of ten
-    eight.pop_back();
-    ++exponent;
-  }
-  const int size = exponent < 0 ? -exponent : exponent;
-  std::string expo = std::string(exponent < 0 ? "E-" : "E+") + static_cast<char>('0' + size / 10) +
-                     static_cast<char>('0' + size % 10);
-  return padLeft(sign + eight.substr(0, 1) + "." + eight.substr(1) + expo, 15);
+std::string referenceDoubleField(std::uint64_t bits) {
+  const bool negative = (bits >> 63) != 0;
+  const std::uint64_t magnitude = bits & 0x7FFFFFFFFFFFFFFFu;
+  constexpr std::uint64_t kInfinity = 0x7FF0000000000000u;
+  if (magnitude >= kInfinity) return special(negative, magnitude > kInfinity, 24);
+  if (magnitude == 0) return "  0.000000000000000E+000";
+  const int biased = static_cast<int>(magnitude >> 52);
+  const std::uint64_t fraction = magnitude & 0xFFFFFFFFFFFFFu;
+  const Exact x = biased == 0 ? exactValue(fraction, -1074)
+                              : exactValue(fraction | (std::uint64_t{1} << 52), biased - 1075);
+  return layout(x, negative, 24, 15, 3);
 }
 
 }  // namespace mphi

@@ -9,5 +9,6 @@
 namespace mphi {
 
 std::string referenceSingleField(std::uint32_t bits);
+std::string referenceDoubleField(std::uint64_t bits);
 
 }  // namespace mphi
