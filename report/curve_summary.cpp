@@ -91,9 +91,9 @@ std::string summaryText(const SectionFile& f, const CurveSummary& s) {
   if (s.end == CurveEnd::TableFull) {
     t += "  table full: 500 rows, the last one computed; the curve may go on\n";
   } else {
-    t += format("  ended by a key point at row %.0f (0.8 Mu or bar failure; the console\n",
+    t += format("  ended by a key point at row %.0f, which holds zeros: 0.8 Mu, a bar\n",
                 static_cast<double>(f.rows.size()));
-    t += "  of the run names it); that step is not recorded\n";
+    t += "  failure, or no equilibrium for P0 (the run's console names it)\n";
   }
   t += "Idealised elastic-perfectly-plastic curve (equal area, elastic branch through first "
        "yield)\n";

@@ -76,9 +76,7 @@ int main(int argc, char** argv) {
   if (in.bad()) return fail("cannot read " + input, kBadInput);
   const mphi::ParsedSection parsed = mphi::parseSectionFile(text.str());
   if (!parsed.ok) {
-    return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error +
-                    " (not a SECTION file written by mphi)",
-                kBadInput);
+    return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error, kBadInput);
   }
 
   const mphi::CurveSummary summary = mphi::summariseCurve(parsed.file);

@@ -55,14 +55,16 @@ const std::string& takeLine(LineCursor& c, const std::string& expected) {
   return c.lines[c.next++];
 }
 
-// One 15-character real field: F or E form, blanks around it.
-float fieldValue(const std::string& field, int line) {
+// One 15-character real field: F or E form, blanks around it. The echo
+// may also hold NaN and infinities, which a failed run prints as read.
+float fieldValue(const std::string& field, int line, bool finiteOnly) {
   const std::size_t first = field.find_first_not_of(' ');
   const std::size_t last = field.find_last_not_of(' ');
   const std::string text = first == std::string::npos ? "" : field.substr(first, last - first + 1);
   char* end = nullptr;
   const float value = std::strtof(text.c_str(), &end);
   const bool digitsOnly = text.find_first_not_of("0123456789.+-E") == std::string::npos;
+  if (!finiteOnly && (text == "NaN" || text == "Infinity" || text == "-Infinity")) return value;
   if (text.empty() || !digitsOnly || *end != '\0' || !std::isfinite(value)) {
     throw Failure{line, "\"" + field + "\" is not a number field"};
   }
@@ -70,14 +72,14 @@ float fieldValue(const std::string& field, int line) {
 }
 
 std::vector<float> fieldsOfLine(const std::string& line, std::size_t count, int number,
-                                const std::string& what) {
+                                const std::string& what, bool finiteOnly) {
   if (line.size() != count * kFieldWidth) {
     throw Failure{number, "expected " + what + " (" + std::to_string(count) +
                               " number fields of 15 characters)"};
   }
   std::vector<float> values;
   for (std::size_t i = 0; i < count; ++i) {
-    values.push_back(fieldValue(line.substr(i * kFieldWidth, kFieldWidth), number));
+    values.push_back(fieldValue(line.substr(i * kFieldWidth, kFieldWidth), number, finiteOnly));
   }
   return values;
 }
@@ -93,7 +95,7 @@ std::vector<float> realsRecord(LineCursor& lines, std::size_t n, const std::stri
   while (values.size() < n) {
     const std::size_t onLine = std::min<std::size_t>(5, n - values.size());
     const int number = lineNumber(lines);
-    const std::vector<float> got = fieldsOfLine(takeLine(lines, what), onLine, number, what);
+    const std::vector<float> got = fieldsOfLine(takeLine(lines, what), onLine, number, what, false);
     values.insert(values.end(), got.begin(), got.end());
   }
   return values;
@@ -103,7 +105,12 @@ SectionFile parse(const std::string& text) {
   LineCursor lines = splitLines(text);
   if (atEnd(lines)) throw Failure{1, "empty file: not a SECTION file written by mphi"};
   SectionFile f;
-  expectText(lines, kEchoTitle, "the title \"Section data: in Ton-cm unit\"");
+  if (lines.lines[0] != kEchoTitle) {
+    throw Failure{1,
+                  "not a SECTION file written by mphi (its first line is not \"Section "
+                  "data: in Ton-cm unit\")"};
+  }
+  expectText(lines, kEchoTitle, "the title");
   expectText(lines, kFirstNames, "the names of the section data");
   const std::vector<float> first = realsRecord(lines, 12, "the section data");
   float* const firstTargets[] = {&f.b,      &f.h,      &f.dt,     &f.clearh2cm,
@@ -115,6 +122,11 @@ SectionFile parse(const std::string& text) {
   float* const secondTargets[] = {&f.dbcm, &f.sccm, &f.fc, &f.fy, &f.fsy, &f.Es, &f.P0};
   for (int i = 0; i < 7; ++i) *secondTargets[i] = second[i];
 
+  if (atEnd(lines)) {
+    throw Failure{lineNumber(lines),
+                  "file ends after the section data: the run that wrote it stopped before "
+                  "the analysis (its diagnostic says why)"};
+  }
   expectText(lines, kTableHeader, "the table header");
   const std::string row = "a table row";
   while (atEnd(lines) || lines.lines[lines.next] != kYieldLabel) {
@@ -123,7 +135,7 @@ SectionFile parse(const std::string& text) {
     }
     const int number = lineNumber(lines);
     if (f.rows.size() == kMaxRows) throw Failure{number, "more than 500 table rows"};
-    const std::vector<float> v = fieldsOfLine(takeLine(lines, row), 4, number, row);
+    const std::vector<float> v = fieldsOfLine(takeLine(lines, row), 4, number, row, true);
     f.rows.push_back({v[0], v[1], v[2], v[3]});
   }
   if (f.rows.empty()) throw Failure{lineNumber(lines), "the table has no rows"};
@@ -137,8 +149,8 @@ SectionFile parse(const std::string& text) {
       values.compare(prefix + kFieldWidth, 2, "  ") != 0) {
     throw Failure{number, "expected the initial-yield moment and curvature"};
   }
-  f.My = fieldValue(values.substr(prefix, kFieldWidth), number);
-  f.Ky = fieldValue(values.substr(prefix + kFieldWidth + 2, kFieldWidth), number);
+  f.My = fieldValue(values.substr(prefix, kFieldWidth), number, true);
+  f.Ky = fieldValue(values.substr(prefix + kFieldWidth + 2, kFieldWidth), number, true);
   if (!atEnd(lines))
     throw Failure{lineNumber(lines), "unexpected text after the initial-yield values"};
   return f;

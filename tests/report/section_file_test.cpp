@@ -69,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BrokenCase{"Empty", [](std::string) { return std::string(); }, 1, "empty file"},
         BrokenCase{"NotMphiOutput", [](std::string) { return std::string("hello\n"); }, 1,
-                   "expected the title"},
+                   "not a SECTION file written by mphi"},
+        BrokenCase{"RunStoppedAfterTheEcho", [](std::string t) { return cutAfterLine(t, 8); }, 9,
+                   "file ends after the section data: the run that wrote it stopped"},
         BrokenCase{"EchoCutShort", [](std::string t) { return cutAfterLine(t, 4); }, 5,
                    "file ends where the section data"},
         BrokenCase{"TableCutShort", [](std::string t) { return cutAfterLine(t, 100); }, 101,
@@ -88,6 +90,15 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"TrailingText", [](std::string t) { return t + "more\r\n"; }, 167,
                    "unexpected text after"}),
     [](const testing::TestParamInfo<BrokenCase>& info) { return info.param.name; });
+
+// A run refused for its data echoes what it read, infinities included; the
+// table may hold only finite numbers.
+TEST(SectionFileTest, EchoMayHoldInfinityButTheTableMayNot) {
+  std::string text = replaced(workedSectionText(), "   1.900000    ", "       Infinity");
+  EXPECT_TRUE(parseSectionFile(text).ok);
+  text = replaced(text, "   893.4188    ", "       Infinity");
+  EXPECT_EQ(parseSectionFile(text).errorLine, 11);
+}
 
 TEST(SectionFileTest, RefusesMoreThanFiveHundredRows) {
   std::string text = cutAfterLine(workedSectionText(), 9);
