@@ -11,6 +11,10 @@ constexpr float kStartStrain = 0.0001f;
 constexpr int kWarnPastRow = 498;
 constexpr float kDepthMargin = 0.0001f;  // mm, admissible c lies strictly inside
 
+bool admissibleDepth(double c, double cMax) {
+  return c > kDepthMargin && c < cMax;
+}
+
 }  // namespace
 
 StepStart stepStart(const SectionData& s) {
@@ -44,12 +48,12 @@ SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& sta
     // outside the section's depth range; such a depth is no more a result
     // than one reached by a move, so the step is abandoned too.
     if (std::fabs(dN) <= start.tolN) {
-      return c > kDepthMargin && c < cMax ? SearchEnd::Converged : SearchEnd::Abandoned;
+      return admissibleDepth(c, cMax) ? SearchEnd::Converged : SearchEnd::Abandoned;
     }
     dc = dc / 2.0;
     const double previous = c;
     c = dN < 0 ? c + dc : c - dc;
-    if (c <= kDepthMargin || c >= cMax) return SearchEnd::Abandoned;
+    if (!admissibleDepth(c, cMax)) return SearchEnd::Abandoned;
     // A move too small to change c leaves every later trial a repeat of
     // this one, down to the trial limit: end there now.
     if (c == previous) return SearchEnd::OutOfTrials;

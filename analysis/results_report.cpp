@@ -33,16 +33,16 @@ void writeFailureLine(RecordWriter& console, const std::string& what, const char
 }
 
 void writeReport(RecordWriter& w, const CurveState& s, int rows) {
-  writeTextRecord(w, kSectionChannel, "--- k(J) ---    m(J) ---   e(j)  ---   c(j) ---");
+  writeTextRecord(w, kSectionChannel, kTableHeader);
   const ResultsTable& t = s.table;
   for (int i = 1; i <= rows; ++i) {
     beginRecord(w, kSectionChannel);
     for (float v : {t.k[i], t.m[i], t.e[i], t.c[i]}) putReal(w, v);
     endRecord(w);
   }
-  writeTextRecord(w, kSectionChannel, "Initial yield: M      K");
+  writeTextRecord(w, kSectionChannel, kYieldLabel);
   beginRecord(w, kSectionChannel);
-  putText(w, std::string(11, ' '));
+  putText(w, std::string(kYieldIndent, ' '));
   putReal(w, s.My);
   putText(w, "  ");
   putReal(w, s.Ky);

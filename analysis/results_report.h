@@ -23,6 +23,11 @@ constexpr char kTensionBarsFailed[] =
 constexpr char kTableFullWarning[] = "k-m data error";
 constexpr char kNoEquilibrium[] = "no equilibrium found for P0";
 
+// SECTION's texts around the table; mphi-report reads them back.
+constexpr char kTableHeader[] = "--- k(J) ---    m(J) ---   e(j)  ---   c(j) ---";
+constexpr char kYieldLabel[] = "Initial yield: M      K";
+constexpr int kYieldIndent = 11;  // blanks before My
+
 void writeConsoleText(RecordWriter& console, const std::string& text);
 void writeStrengthLine(RecordWriter& console, double fcc, float fc1);
 void writeStrainLine(RecordWriter& console, float Ecm);

@@ -73,16 +73,15 @@ void applyBarLayout(RecordWriter& console, SectionData& s) {
 }
 
 void writeEcho(RecordWriter& w, const SectionData& s) {
-  writeTextRecord(w, kSectionChannel, "Section data: in Ton-cm unit");
-  writeTextRecord(w, kSectionChannel,
-                  "b,h,dt,clearh2cm,cln3,cln4,dcm,num1,num2,num3,num4,clearb1cm");
+  writeTextRecord(w, kSectionChannel, kEchoTitle);
+  writeTextRecord(w, kSectionChannel, kSectionNames);
   beginRecord(w, kSectionChannel);
   for (float v : {s.b, s.h, s.dt, s.clearh2cm, s.cln3, s.cln4, s.dcm, s.num1, s.num2, s.num3,
                   s.num4, s.clearb1cm}) {
     putReal(w, v);
   }
   endRecord(w);
-  writeTextRecord(w, kSectionChannel, "dbcm,sccm,fc,fy,fsy,Es,N");
+  writeTextRecord(w, kSectionChannel, kMaterialNames);
   beginRecord(w, kSectionChannel);
   for (float v : {s.dbcm, s.sccm, s.fc, s.fy, s.fsy, s.Es, s.P0}) putReal(w, v);
   endRecord(w);

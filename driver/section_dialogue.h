@@ -10,6 +10,11 @@ namespace mphi {
 
 constexpr int kSectionValues = 22;
 
+// The echo's texts in SECTION; mphi-report reads them back.
+constexpr char kEchoTitle[] = "Section data: in Ton-cm unit";
+constexpr char kSectionNames[] = "b,h,dt,clearh2cm,cln3,cln4,dcm,num1,num2,num3,num4,clearb1cm";
+constexpr char kMaterialNames[] = "dbcm,sccm,fc,fy,fsy,Es,N";
+
 void writeBanner(RecordWriter& writer);
 void writeExampleInput(RecordWriter& writer, int channel);
 // One statement of 22 values; returns 0 or the diagnostic that ends the run.

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/key_points.h"
+#include "analysis/material_laws.h"
+
 namespace mphi {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr int kTableRows = 500;
 
 bool zeroRow(const TableRow& r) {
   return r.k == 0 && r.m == 0 && r.e == 0 && r.c == 0;
@@ -49,7 +49,8 @@ CurveSummary summariseCurve(const SectionFile& f) {
     if (zeroRow(f.rows[i])) continue;
     s.points.push_back({f.rows[i].k, f.rows[i].m, static_cast<int>(i) + 1});
   }
-  const double barArea = kPi * f.dcm * f.dcm / 4;
+  // The pi the layout worked the bar counts out with.
+  const double barArea = kPiAreas * static_cast<double>(f.dcm) * f.dcm / 4;
   const double bars = 2.0 * (static_cast<double>(f.num[0]) + f.num[1] + f.num[2] + f.num[3]);
   s.steelRatio = bars * barArea / (static_cast<double>(f.b) * f.h);
   s.yielded = f.My != 0 || f.Ky != 0;

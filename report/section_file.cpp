@@ -3,18 +3,19 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "analysis/key_points.h"
+#include "analysis/results_report.h"
+#include "driver/section_dialogue.h"
+
 namespace mphi {
 namespace {
 
 constexpr int kFieldWidth = 15;
-constexpr std::size_t kMaxRows = 500;
 
-const char* const kEchoTitle = " Section data: in Ton-cm unit";
-const char* const kFirstNames = " b,h,dt,clearh2cm,cln3,cln4,dcm,num1,num2,num3,num4,clearb1cm";
-const char* const kSecondNames = " dbcm,sccm,fc,fy,fsy,Es,N";
-const char* const kTableHeader = " --- k(J) ---    m(J) ---   e(j)  ---   c(j) ---";
-const char* const kYieldLabel = " Initial yield: M      K";
-const char* const kBlankPrefix = "            ";  // the record's blank and eleven more
+// A text record's line: the blank the record writer puts first, the text.
+std::string textLine(const char* text) {
+  return std::string(" ") + text;
+}
 
 struct Failure {
   int line;
@@ -86,7 +87,7 @@ std::vector<float> fieldsOfLine(const std::string& line, std::size_t count, int 
 
 void expectText(LineCursor& lines, const char* text, const std::string& what) {
   const int number = lineNumber(lines);
-  if (takeLine(lines, what) != text) throw Failure{number, "expected " + what};
+  if (takeLine(lines, what) != textLine(text)) throw Failure{number, "expected " + what};
 }
 
 // A record of n reals, five to a line.
@@ -105,19 +106,19 @@ SectionFile parse(const std::string& text) {
   LineCursor lines = splitLines(text);
   if (atEnd(lines)) throw Failure{1, "empty file: not a SECTION file written by mphi"};
   SectionFile f;
-  if (lines.lines[0] != kEchoTitle) {
+  if (lines.lines[0] != textLine(kEchoTitle)) {
     throw Failure{1,
                   "not a SECTION file written by mphi (its first line is not \"Section "
                   "data: in Ton-cm unit\")"};
   }
   expectText(lines, kEchoTitle, "the title");
-  expectText(lines, kFirstNames, "the names of the section data");
+  expectText(lines, kSectionNames, "the names of the section data");
   const std::vector<float> first = realsRecord(lines, 12, "the section data");
   float* const firstTargets[] = {&f.b,      &f.h,      &f.dt,     &f.clearh2cm,
                                  &f.cln3,   &f.cln4,   &f.dcm,    &f.num[0],
                                  &f.num[1], &f.num[2], &f.num[3], &f.clearb1cm};
   for (int i = 0; i < 12; ++i) *firstTargets[i] = first[i];
-  expectText(lines, kSecondNames, "the names of the material data");
+  expectText(lines, kMaterialNames, "the names of the material data");
   const std::vector<float> second = realsRecord(lines, 7, "the material data");
   float* const secondTargets[] = {&f.dbcm, &f.sccm, &f.fc, &f.fy, &f.fsy, &f.Es, &f.P0};
   for (int i = 0; i < 7; ++i) *secondTargets[i] = second[i];
@@ -129,12 +130,12 @@ SectionFile parse(const std::string& text) {
   }
   expectText(lines, kTableHeader, "the table header");
   const std::string row = "a table row";
-  while (atEnd(lines) || lines.lines[lines.next] != kYieldLabel) {
+  while (atEnd(lines) || lines.lines[lines.next] != textLine(kYieldLabel)) {
     if (atEnd(lines)) {
       throw Failure{lineNumber(lines), "the table is cut short: no \"Initial yield\" record"};
     }
     const int number = lineNumber(lines);
-    if (f.rows.size() == kMaxRows) throw Failure{number, "more than 500 table rows"};
+    if (f.rows.size() == kTableRows) throw Failure{number, "more than 500 table rows"};
     const std::vector<float> v = fieldsOfLine(takeLine(lines, row), 4, number, row, true);
     f.rows.push_back({v[0], v[1], v[2], v[3]});
   }
@@ -142,10 +143,10 @@ SectionFile parse(const std::string& text) {
   takeLine(lines, "the initial-yield label");
   const int number = lineNumber(lines);
   const std::string values = takeLine(lines, "the initial-yield values");
-  // Eleven blanks after the record's own, My, two blanks, Ky.
-  const std::size_t prefix = std::string(kBlankPrefix).size();
-  if (values.size() != prefix + 2 * kFieldWidth + 2 ||
-      values.compare(0, prefix, kBlankPrefix) != 0 ||
+  // The record's blank and the indent, My, two blanks, Ky.
+  const std::string indent(1 + kYieldIndent, ' ');
+  const std::size_t prefix = indent.size();
+  if (values.size() != prefix + 2 * kFieldWidth + 2 || values.compare(0, prefix, indent) != 0 ||
       values.compare(prefix + kFieldWidth, 2, "  ") != 0) {
     throw Failure{number, "expected the initial-yield moment and curvature"};
   }

@@ -188,18 +188,14 @@ TEST(AnalysisTest, BalanceOutsideTheDepthRangeIsNotAResult) {
 // was recorded with a depth of 683 cm and a moment of -2.8e6 T.cm. Now no
 // row lies outside the section and the curve ends after 20 abandoned steps.
 TEST(AnalysisTest, NoRowRecordedOutsideTheSectionDepth) {
-  SectionData s;
+  SectionData s = workedSection(2100);
   s.b = 100;
   s.h = 40;
-  s.dcm = 1.9f;
   s.clearb1cm = 8;
-  s.dbcm = 1.3f;
-  s.sccm = 10;
   s.fc = 0.241f;
   s.fy = 0.2f;
   s.fsy = 1.8f;
   s.Es = 2300;
-  s.P0 = 2100;
   s.r = 0;
   RecordWriter quiet = silentWriter();
   applyBarLayout(quiet, s);

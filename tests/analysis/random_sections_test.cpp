@@ -93,9 +93,10 @@ std::string brokenRule(const SectionData& s, const SectionModel& model, const Cu
     }
     if (t.m[j] > t.m[peakRow]) peakRow = j;
   }
+  const float tolN = stepStart(s).tolN;
   for (int j = 2; j <= rows; ++j) {
     const Step& step = trace.steps[j];
-    if (step.end == SearchEnd::Converged && !(std::fabs(step.dN) <= stepStart(s).tolN)) {
+    if (step.end == SearchEnd::Converged && !(std::fabs(step.dN) <= tolN)) {
       return "row " + std::to_string(j) + " converged with mismatch " + std::to_string(step.dN);
     }
   }
