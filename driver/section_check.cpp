@@ -72,10 +72,15 @@ std::string findSectionFault(const SectionData& s) {
     return fault(v->first, v->second, "the bar layout is undefined for this section size");
   }
 
+  // Main steel filling the tie-confined core makes the confinement
+  // effectiveness 1/(1 - rhocc) meaningless: typically a ratio typed in per
+  // cent (2 for 0.02).
+  const Materials m = deriveMaterials(s);
+  if (m.rhocc >= 1) return fault("r", s.r, "main steel area exceeds the tie-confined core");
+
   // Derived constants in the order they are worked out; a confinement
   // beyond the strength formula's range gives fcc <= 0 before anything
   // turns NaN.
-  const Materials m = deriveMaterials(s);
   const char* const kDerivedFault = "a material constant derived from the data is not finite";
   const std::vector<Named> upToStrength = {
       {"fc1", m.fc1}, {"fy", m.fy},     {"Es", m.Es}, {"ey", m.ey},
@@ -87,6 +92,13 @@ std::string findSectionFault(const SectionData& s) {
   if (m.fcc <= 0) return fault("fcc", m.fcc, "confined concrete strength must be positive");
   const std::vector<Named> rest = {{"ecc", m.ecc}, {"Ec", m.Ec}, {"Esec", m.Esec}, {"rcc", m.rcc}};
   if (const Named* v = firstNonFinite(rest)) return fault(v->first, v->second, kDerivedFault);
+  // The confined law's shape exponent Ec / (Ec - Esec) must exceed 1; at or
+  // below it the law gives no stress-strain curve at all.
+  if (m.ecc <= 0 || m.Esec >= m.Ec) {
+    return fault("rcc", m.rcc,
+                 "the confined-concrete law is undefined for this concrete and confinement (it "
+                 "needs 0 < fcc/ecc < Ec)");
+  }
   return {};
 }
 

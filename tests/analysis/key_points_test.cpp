@@ -40,6 +40,11 @@ struct CheckCase {
   bool yieldCaught;
 };
 
+// Lists and failures show the case by its name.
+void PrintTo(const CheckCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 const std::string kEs1 = std::string(" ") + kCompressionBarsFailed + "Es1=";
 const std::string kEs8 = std::string(" ") + kTensionBarsFailed + "Es8=";
 const std::string k08 = std::string(" ") + kReachedPointEight;

@@ -52,6 +52,10 @@ struct LawCase {
   double expected;  // in units of the law's strength (fc1 or fy)
 };
 
+void PrintTo(const LawCase& c, std::ostream* os) {
+  *os << c.law << " at " << c.strain;
+}
+
 class StressLawTest : public testing::TestWithParam<LawCase> {};
 
 TEST_P(StressLawTest, FollowsTheLaw) {

@@ -31,6 +31,10 @@ struct DepthCase {
   long minPoints, maxPoints;
 };
 
+void PrintTo(const DepthCase& c, std::ostream* os) {
+  *os << "c = " << c.cOverH << " h";
+}
+
 class StripCountTest : public testing::TestWithParam<DepthCase> {};
 
 TEST_P(StripCountTest, PointsCoverTheCompressionZone) {

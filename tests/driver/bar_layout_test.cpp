@@ -12,6 +12,10 @@ struct LayoutCase {
   BarLayout expected;  // single-precision values, compared exactly
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+  *os << "b " << c.b << ", h " << c.h << ", r " << c.r;
+}
+
 class BarLayoutTest : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(BarLayoutTest, DerivesAreasAndDepths) {

@@ -17,6 +17,11 @@ struct CheckCase {
   const char* fault;  // expected line after "mphi: invalid section data: ", or "" for none
 };
 
+// Lists and failures show the case by its name.
+void PrintTo(const CheckCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class SectionCheckTest : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(SectionCheckTest, FindsTheFirstFault) {
@@ -78,7 +83,24 @@ INSTANTIATE_TEST_SUITE_P(
                               ""},
                     CheckCase{"NoSteel", [](SectionData& s) { s.r = 0; }, ""},
                     CheckCase{"HighRatio", [](SectionData& s) { s.r = 0.2f; }, ""},
-                    CheckCase{"Tension", [](SectionData& s) { s.P0 = -1e30f; }, ""}),
+                    CheckCase{"Tension", [](SectionData& s) { s.P0 = -1e30f; }, ""},
+                    CheckCase{"RatioInPerCent", [](SectionData& s) { s.r = 2; },
+                              "r = 2: main steel area exceeds the tie-confined core"},
+                    CheckCase{"SmallSectionRatioNearOne",
+                              [](SectionData& s) {
+                                s.b = s.h = 14;
+                                s.clearb1cm = 2;
+                                s.r = 0.99f;
+                              },
+                              "r = 0.99: main steel area exceeds the tie-confined core"},
+                    CheckCase{"StrongConcreteWithoutTies",
+                              [](SectionData& s) {
+                                s.fc = 1.1f;
+                                s.dbcm = 0;
+                              },
+                              "rcc = -25.99063: the confined-concrete law is undefined for this "
+                              "concrete and confinement (it needs 0 < fcc/ecc < Ec)"},
+                    CheckCase{"HighStrengthConfined", [](SectionData& s) { s.fc = 1.2f; }, ""}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
 
 // Ties far beyond any practical confinement push the strength formula

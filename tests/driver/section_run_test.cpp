@@ -34,6 +34,11 @@ struct FailedRunCase {
   const char* line;
 };
 
+// Lists and failures show the case by its name.
+void PrintTo(const FailedRunCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class FailedRunTest : public testing::TestWithParam<FailedRunCase> {};
 
 TEST_P(FailedRunTest, EndsThroughTheReplaceableEnd) {

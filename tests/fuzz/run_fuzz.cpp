@@ -1,7 +1,7 @@
 // The whole run in process on arbitrary input: reader, layout, data check,
 // analysis, records into memory. It ends normally with the report in
 // SECTION, or by a diagnostic of the reader or the data check, and always
-// within half a second.
+// within half a second. A finished run's results are finite numbers.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -38,10 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     return 0;
   }
-  // A finished run ends SECTION with the initial-yield record.
-  if (run.section.find("Initial yield") == std::string::npos) {
+  // A finished run ends SECTION with the initial-yield record, and its table
+  // and yield point hold finite numbers only.
+  const std::size_t table = run.section.find("k(J)");
+  if (table == std::string::npos || run.section.find("Initial yield", table) == std::string::npos) {
     std::fprintf(stderr, "finished run without its report\n");
     std::abort();
+  }
+  for (const char* word : {"NaN", "Infinity"}) {
+    if (run.section.find(word, table) != std::string::npos) {
+      std::fprintf(stderr, "finished run wrote %s in its results\n", word);
+      std::abort();
+    }
   }
   return 0;
 }

@@ -44,6 +44,11 @@ struct BrokenCase {
   const char* error;
 };
 
+// Lists and failures show the case by its name.
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 std::string cutAfterLine(const std::string& text, int lines) {
   std::size_t at = 0;
   for (int i = 0; i < lines; ++i) at = text.find('\n', at) + 1;

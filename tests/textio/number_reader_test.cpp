@@ -31,6 +31,10 @@ struct ValueCase {
   std::vector<float> expected;
 };
 
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  *os << testing::PrintToString(std::string(c.input));
+}
+
 class ReaderValuesTest : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(ReaderValuesTest, FillsTargets) {
@@ -83,6 +87,10 @@ struct FailureCase {
   const char* input;
   int diagnostic;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+  *os << testing::PrintToString(std::string(c.input)) << " raises " << c.diagnostic;
+}
 
 class ReaderFailureTest : public testing::TestWithParam<FailureCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 
 namespace mphi {
@@ -13,6 +14,10 @@ struct FieldCase {
   bool single;
   const char* field;
 };
+
+void PrintTo(const FieldCase& c, std::ostream* os) {
+  *os << (c.single ? "single " : "double ") << std::setprecision(17) << c.value;
+}
 
 class RealFieldTest : public testing::TestWithParam<FieldCase> {};
 

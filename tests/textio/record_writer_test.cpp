@@ -67,6 +67,11 @@ struct TextCase {
   std::vector<std::size_t> lines;  // resulting line lengths
 };
 
+// Lists and failures show the case by its name.
+void PrintTo(const TextCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class TextBreakTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(TextBreakTest, BreaksTextsAtTheLineLimit) {
