@@ -10,7 +10,8 @@
 namespace mphi {
 namespace {
 
-constexpr float kMinSize = 12.0f;  // bars lie 6 cm inside every face
+constexpr float kMinSize = 12.0f;     // bars lie 6 cm inside every face
+constexpr float kMaxSize = 10000.0f;  // 100 m
 
 std::string valueText(double v) {
   if (std::isnan(v)) return "NaN";
@@ -47,6 +48,10 @@ std::string findSectionFault(const SectionData& s) {
   }
   if (s.b < kMinSize) return fault("b", s.b, "section width must be at least 12 cm");
   if (s.h < kMinSize) return fault("h", s.h, "section depth must be at least 12 cm");
+  // Far beyond any column, moments overflow the table's single precision
+  // (from about 1e19 cm) and the strip sums crawl.
+  if (s.b > kMaxSize) return fault("b", s.b, "section width must be at most 10000 cm");
+  if (s.h > kMaxSize) return fault("h", s.h, "section depth must be at most 10000 cm");
   if (s.dcm <= 0) return fault("dcm", s.dcm, "main bar diameter must be positive");
   if (s.r < 0) return fault("r", s.r, "reinforcement ratio must not be negative");
   if (s.clearb1cm < 0) return fault("clearb1cm", s.clearb1cm, "cover must not be negative");

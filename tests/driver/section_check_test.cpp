@@ -100,7 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               "rcc = -25.99063: the confined-concrete law is undefined for this "
                               "concrete and confinement (it needs 0 < fcc/ecc < Ec)"},
-                    CheckCase{"HighStrengthConfined", [](SectionData& s) { s.fc = 1.2f; }, ""}),
+                    CheckCase{"HighStrengthConfined", [](SectionData& s) { s.fc = 1.2f; }, ""},
+                    CheckCase{"AstronomicalDepth", [](SectionData& s) { s.h = 2.1e35f; },
+                              "h = 2.1e+35: section depth must be at most 10000 cm"},
+                    CheckCase{"HundredMetreSection", [](SectionData& s) { s.b = s.h = 10000; },
+                              ""}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
 
 // Ties far beyond any practical confinement push the strength formula
