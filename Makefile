@@ -1,7 +1,7 @@
 # Front end over CMake.
 #   make       optimised build/mphi
 #   make run   run it on the worked example in build/run, show SECTION, then
-#              mphi-report with build/run/SECTION.svg and SECTION.csv
+#              mphi-report for a 200 cm column with build/run/SECTION.svg and .csv
 #   make test  sanitised build of everything, then every test
 #   make bench benchmark of the analysis
 #   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
@@ -22,7 +22,7 @@ run: all
 	@echo "---- SECTION ----"
 	@cat $(BUILD)/run/SECTION
 	@echo "---- mphi-report ----"
-	cd $(BUILD)/run && ../mphi-report SECTION --svg SECTION.svg --csv SECTION.csv
+	cd $(BUILD)/run && ../mphi-report SECTION --length 200 --svg SECTION.svg --csv SECTION.csv
 
 test: deps
 	cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Debug -DMPHI_SANITIZE=ON -DMPHI_TESTS=ON >/dev/null
@@ -65,11 +65,13 @@ exhaustive: deps
 	$(BUILD)/exhaustive/tests/field_exhaustive
 
 # The compiler, CMake, GoogleTest and Google Benchmark come with this kind of
-# machine; install them only where one is missing.
+# machine; CLI11 and nlohmann/json may not. Install only what is missing.
 deps:
 	@command -v cmake >/dev/null && test -f /usr/include/gtest/gtest.h \
-	  && test -f /usr/include/benchmark/benchmark.h || { \
-	  apt-get update && apt-get install -y g++ cmake make libgtest-dev libbenchmark-dev; }
+	  && test -f /usr/include/benchmark/benchmark.h && test -f /usr/include/CLI/CLI.hpp \
+	  && test -f /usr/include/nlohmann/json.hpp || { \
+	  apt-get update && apt-get install -y g++ cmake make libgtest-dev libbenchmark-dev \
+	    libcli11-dev nlohmann-json3-dev; }
 
 clean:
 	rm -rf $(BUILD)

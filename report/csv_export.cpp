@@ -4,13 +4,13 @@
 
 namespace mphi {
 
-std::string csvText(const SectionFile& f) {
+std::string csvText(const CurveSummary& s) {
   std::string t = "row,curvature_per_cm,moment_Tcm,fibre_strain,neutral_axis_cm\n";
   char line[160];
-  for (std::size_t i = 0; i < f.rows.size(); ++i) {
-    const TableRow& r = f.rows[i];
-    // Nine significant digits bring every float back exactly.
-    std::snprintf(line, sizeof line, "%zu,%.9g,%.9g,%.9g,%.9g\n", i + 1, r.k, r.m, r.e, r.c);
+  for (const CurvePoint& p : s.points) {
+    // The values are SECTION's floats: nine significant digits bring each
+    // back exactly.
+    std::snprintf(line, sizeof line, "%d,%.9g,%.9g,%.9g,%.9g\n", p.row, p.k, p.m, p.e, p.c);
     t += line;
   }
   return t;

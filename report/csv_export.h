@@ -1,13 +1,13 @@
-// The table as a spreadsheet: one line per SECTION row, zero rows included,
-// so that row numbers match the file.
+// The curve as a spreadsheet: the origin and the computed rows, each with
+// its row number in SECTION, so that no line runs back to the origin.
 #pragma once
 
 #include <string>
 
-#include "report/section_file.h"
+#include "report/curve_summary.h"
 
 namespace mphi {
 
-std::string csvText(const SectionFile& file);
+std::string csvText(const CurveSummary& summary);
 
 }  // namespace mphi

@@ -1,9 +1,7 @@
-// What the table alone does not show: the key points of the curve, how it
-// ended, and an equal-area elastic-perfectly-plastic idealisation with the
-// curvature ductility.
+// What the table alone does not show: the computed points of the curve, its
+// key points and how it ended. Units T and cm.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "report/section_file.h"
@@ -11,41 +9,26 @@
 namespace mphi {
 
 struct CurvePoint {
-  double k = 0;  // 1/cm
-  double m = 0;  // T.cm
+  double k = 0;  // curvature, 1/cm
+  double m = 0;  // moment, T.cm
+  double e = 0;  // extreme-fibre strain
+  double c = 0;  // neutral-axis depth, cm
   int row = 0;   // row in SECTION
 };
 
 enum class CurveEnd { KeyPoint, TableFull, NothingComputed };
 
-enum class IdealisationState { Done, NoYield, NoRealRoot };
-
-struct Idealisation {
-  IdealisationState state = IdealisationState::NoYield;
-  double K = 0;     // elastic stiffness My / Ky, T.cm2
-  double area = 0;  // under the computed curve from 0 to the ultimate curvature
-  double Mp = 0;    // plastic moment
-  double kyi = 0;   // idealised yield curvature
-  double ductility = 0;
-  bool overstates = false;  // Mp above the peak moment
-};
-
 struct CurveSummary {
   std::vector<CurvePoint> points;  // the origin, then every computed row
+  int rows = 0;                    // table rows in SECTION
   double steelRatio = 0;           // main steel area over b h
   bool yielded = false;
-  CurvePoint peak;
-  CurvePoint ultimate;
+  CurvePoint peak;      // largest moment of a computed row
+  CurvePoint ultimate;  // the last computed row
   CurveEnd end = CurveEnd::NothingComputed;
-  Idealisation ideal;
 };
 
 // Rows of zeros after row 1 are steps not computed: left out of the curve.
 CurveSummary summariseCurve(const SectionFile& file);
-// Equal area under the curve from the origin to its last point, elastic
-// branch through (Ky, My).
-Idealisation idealise(const std::vector<CurvePoint>& points, double My, double Ky, double Mu);
-// The summary as plain text lines, units T and cm.
-std::string summaryText(const SectionFile& file, const CurveSummary& summary);
 
 }  // namespace mphi

@@ -1,8 +1,8 @@
-// mphi-report: reads a SECTION file written by mphi and prints the key
-// points, an idealised bilinear curve with the curvature ductility, and on
-// request an SVG plot and a CSV table.
+// mphi-report: reads a SECTION file written by mphi and gives the key points,
+// the Caltrans and Priestley idealisations with their curvature ductility,
+// and for a column length its drift capacity; as text or JSON, with an SVG
+// plot and a CSV table on request.
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,60 +10,48 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/command_line.h"
+#include "frontend/output_file.h"
 #include "report/csv_export.h"
-#include "report/curve_summary.h"
+#include "report/curve_report.h"
 #include "report/section_file.h"
+#include "report/summary_json.h"
+#include "report/summary_text.h"
 #include "report/svg_plot.h"
 
 namespace {
 
+constexpr char kTool[] = "mphi-report";
 constexpr int kBadInput = 2;  // unusable arguments or SECTION file
 constexpr int kWriteFailed = 1;
 
-const char* const kUsage =
-    "usage: mphi-report [FILE] [--svg OUT.svg] [--csv OUT.csv]\n"
-    "  Reads FILE (default SECTION), a results file written by mphi, and prints\n"
-    "  the section, first yield, peak, ultimate point, how the curve ended, an\n"
-    "  equal-area elastic-perfectly-plastic idealisation and the curvature\n"
-    "  ductility (units T, cm).\n"
-    "  --svg OUT.svg  also draw the curve as an SVG picture\n"
-    "  --csv OUT.csv  also write the table as CSV, one line per SECTION row\n";
-
 int fail(const std::string& message, int status) {
-  std::cerr << "mphi-report: " << message << "\n";
+  std::cerr << kTool << ": " << message << "\n";
   return status;
-}
-
-bool writeFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  return static_cast<bool>(out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string input = "SECTION", svgPath, csvPath;
-  bool inputGiven = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (arg == "--svg" || arg == "--csv") {
-      if (i + 1 >= argc) return fail(arg + " needs a file name\n" + kUsage, kBadInput);
-      (arg == "--svg" ? svgPath : csvPath) = argv[++i];
-    } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-      return fail("unknown option " + arg + "\n" + kUsage, kBadInput);
-    } else if (inputGiven) {
-      return fail("only one input file may be given\n" + std::string(kUsage), kBadInput);
-    } else {
-      input = arg;
-      inputGiven = true;
-    }
-  }
+  bool json = false;
+  double length = 0;
+  CLI::App app{
+      "Reads FILE (default SECTION), a results file written by mphi, and prints the section,\n"
+      "first yield, peak, ultimate point, how the curve ended, the Caltrans and Priestley\n"
+      "idealisations with the curvature ductility, and with --length the drift of a\n"
+      "cantilever column (units T, cm).\n"
+      "Exit status: 0 done, 1 an output file could not be written, 2 bad arguments or file.",
+      kTool};
+  app.add_option("FILE", input, "SECTION file written by mphi");
+  app.add_option("--svg", svgPath, "also draw the curve as an SVG picture")->type_name("OUT.svg");
+  app.add_option("--csv", csvPath, "also write the computed rows as CSV")->type_name("OUT.csv");
+  app.add_flag("--json", json, "print one JSON object instead of the text");
+  app.add_option("--length", length, "column length L for the drift (cm)")
+      ->type_name("L")
+      ->check(mphi::positiveNumber());
+  mphi::addVersion(app, kTool);
+  if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
 
   std::error_code error;
   if (std::filesystem::is_directory(input, error)) {
@@ -79,16 +67,22 @@ int main(int argc, char** argv) {
     return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error, kBadInput);
   }
 
-  const mphi::CurveSummary summary = mphi::summariseCurve(parsed.file);
-  std::cout << "mphi-report: " << input << "\n" << mphi::summaryText(parsed.file, summary);
+  const mphi::SectionFile& file = parsed.file;
+  const mphi::CurveReport report = mphi::reportCurve(file, length);
+  if (json) {
+    std::cout << mphi::summaryJson(file, report);
+  } else {
+    std::cout << kTool << ": " << input << "\n" << mphi::summaryText(file, report);
+  }
   std::cout.flush();
   int status = 0;
-  if (!svgPath.empty() && !writeFile(svgPath, mphi::svgPlot(parsed.file, summary))) {
-    status = fail("cannot write " + svgPath, kWriteFailed);
-  }
-  if (!csvPath.empty() && !writeFile(csvPath, mphi::csvText(parsed.file))) {
-    status = fail("cannot write " + csvPath, kWriteFailed);
-  }
+  auto write = [&status](const std::string& path, const std::string& bytes) {
+    if (path.empty()) return;
+    const std::string reason = mphi::writeFileAtomically(path, bytes);
+    if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
+  };
+  write(svgPath, mphi::svgPlot(file, report));
+  write(csvPath, mphi::csvText(report.summary));
   if (!std::cout) status = fail("cannot write the summary", kWriteFailed);
   return status;
 }

@@ -17,17 +17,29 @@ check() {  # label expected-status actual-status
 }
 
 cp "$worked" SECTION
-"$report" --svg plot.svg --csv table.csv >out 2>err
+"$report" --svg plot.svg --csv table.csv --length 200 >out 2>err
 check "worked example" 0 $?
 head -n 1 out | grep -qx 'mphi-report: SECTION' || { echo "summary heading missing"; failed=1; }
-grep -q '^  Mu = 2107.559 T.cm at curvature' out || { echo "peak missing"; failed=1; }
+for want in '^  Mu = 2107.559 T.cm at curvature' '^  Mp = 2035.974 T.cm' '^  Mn = 1959.724 T.cm' \
+  'mu_delta = 1.324$'; do
+  grep -q "$want" out || { echo "missing: $want"; failed=1; }
+done
+grep -q 'Warning' out && { echo "Mp is not above Mu here"; failed=1; }
 head -c 5 plot.svg | grep -q '<?xml' || { echo "no SVG written"; failed=1; }
-[ "$(wc -l <table.csv)" = 156 ] || { echo "CSV should have 156 lines"; failed=1; }
+[ "$(wc -l <table.csv)" = 155 ] || { echo "CSV should have 155 lines"; failed=1; }
+[ "$(tail -n 1 table.csv | cut -d, -f1)" = 154 ] || { echo "CSV should end at row 154"; failed=1; }
 [ -s err ] && { echo "unexpected standard error:"; cat err; failed=1; }
+ls | grep -q tmp && { echo "temporary file left behind"; failed=1; }
 
+"$report" --json --length 200 >out 2>err
+check "--json" 0 $?
+grep -q '"limit": "concrete 0.004"' out || { echo "--json gives no Priestley limit"; failed=1; }
 "$report" --help >out 2>err
 check "--help" 0 $?
-grep -q '^usage: mphi-report' out || { echo "--help shows no usage"; failed=1; }
+grep -q '^Usage: mphi-report' out || { echo "--help shows no usage"; failed=1; }
+"$report" --version >out 2>err
+check "--version" 0 $?
+grep -qx 'mphi-report [0-9.]*' out || { echo "--version shows no version"; failed=1; }
 
 refuse() {  # label expected-status expected-stderr-start args...
   local label=$1 status=$2 message=$3
@@ -50,9 +62,11 @@ head -n 100 "$worked" >cut
 refuse "truncated table" 2 "mphi-report: cut:101: the table is cut short" cut
 sed '11s/893.4188/893.4x88/' "$worked" >letter
 refuse "field not a number" 2 "mphi-report: letter:11: \"   893.4x88    \" is not a number field" letter
-refuse "unknown option" 2 "mphi-report: unknown option --plot" --plot x SECTION
-refuse "two inputs" 2 "mphi-report: only one input file may be given" SECTION SECTION
+refuse "unknown option" 2 "mphi-report: The following argument was not expected: --plot" --plot SECTION
+refuse "two inputs" 2 "mphi-report: The following argument was not expected: SECTION" SECTION SECTION
+refuse "bad length" 2 'mphi-report: --length: "0" is not a positive number' --length 0 SECTION
 "$report" SECTION --svg "$work/no/such/dir/plot.svg" >out 2>err
 check "unwritable SVG" 1 $?
-grep -qF "mphi-report: cannot write $work/no/such/dir/plot.svg" err || { echo "unwritable SVG not reported"; failed=1; }
+grep -qxF "mphi-report: cannot write $work/no/such/dir/plot.svg: No such file or directory" err \
+  || { echo "unwritable SVG not reported with its reason"; failed=1; }
 exit $failed

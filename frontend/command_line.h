@@ -1,0 +1,21 @@
+// The tools' command lines: CLI11 with one-line errors and exit status 2.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace mphi {
+
+constexpr char kToolsVersion[] = "1.1.0";
+constexpr int kUsageStatus = 2;  // unusable arguments
+
+// A number that must be finite and positive; its message names the value.
+CLI::Validator positiveNumber();
+
+// Adds --version to `app`.
+void addVersion(CLI::App& app, const std::string& tool);
+// Parses; returns -1 to go on, or the status to exit with (0 after --help
+// or --version, 2 after an error, named on one line of standard error).
+int parseCommandLine(CLI::App& app, int argc, char** argv, const std::string& tool);
+
+}  // namespace mphi
