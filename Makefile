@@ -1,7 +1,8 @@
 # Front end over CMake.
 #   make       optimised build/mphi
 #   make run   run it on the worked example in build/run, show SECTION, then
-#              mphi-report for a 200 cm column with build/run/SECTION.svg and .csv
+#              mphi-report for a 200 cm column with build/run/SECTION.svg and .csv,
+#              then mphi-sweep's 21 loads with the interaction diagram
 #   make test  sanitised build of everything, then every test
 #   make bench benchmark of the analysis
 #   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
@@ -23,6 +24,9 @@ run: all
 	@cat $(BUILD)/run/SECTION
 	@echo "---- mphi-report ----"
 	cd $(BUILD)/run && ../mphi-report SECTION --length 200 --svg SECTION.svg --csv SECTION.csv
+	@echo "---- mphi-sweep: 21 loads (build/run/interaction.svg, curves.svg, sweep.csv) ----"
+	cd $(BUILD)/run && ../mphi-sweep ../../examples/worked-example.in --csv sweep.csv \
+	  --svg interaction.svg --curves-svg curves.svg && cut -d, -f1-7,10,13 sweep.csv
 
 test: deps
 	cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Debug -DMPHI_SANITIZE=ON -DMPHI_TESTS=ON >/dev/null

@@ -70,7 +70,10 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
 
   int abandoned = 0;
   for (;;) {
-    if (state.J == kTableRows) return kTableRows;  // no row left for another step
+    if (state.J == kTableRows) {  // no row left for another step
+      state.ending = CurveEnding::TableFull;
+      return kTableRows;
+    }
     ++state.J;
     if (state.J > kWarnPastRow) writeConsoleText(console, kTableFullWarning);
 
@@ -82,6 +85,7 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
       // depth: no later step would find equilibrium either.
       if (++abandoned == limits.abandonedInARow) {
         writeConsoleText(console, kNoEquilibrium);
+        state.ending = CurveEnding::NoEquilibrium;
         return state.J;
       }
       continue;

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "analysis/key_points.h"
+#include "analysis/section_data.h"
 #include "analysis/section_model.h"
-#include "driver/section_data.h"
 #include "textio/record_writer.h"
 
 namespace mphi {

@@ -27,15 +27,22 @@ StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionFo
     if (M > s.Mu) s.Mu = M;
     if (M < static_cast<double>(kDropToEnd) * s.Mu) {
       writeConsoleText(console, kReachedPointEight);
+      s.ending = CurveEnding::PointEightMu;
       return StepEnd::EndCurve;
     }
     if (std::fabs(Es1) >= mat.e40) {
       writeFailureLine(console, kCompressionBarsFailed, "Es1=", Es1);
-      if (s.Ecm > kFailureMinStrain) return StepEnd::EndCurve;
+      if (s.Ecm > kFailureMinStrain) {
+        s.ending = CurveEnding::CompressionBars;
+        return StepEnd::EndCurve;
+      }
     }
     if (std::fabs(Es8) >= mat.e40) {
       writeFailureLine(console, kTensionBarsFailed, "Es8=", Es8);
-      if (s.Ecm > kFailureMinStrain) return StepEnd::EndCurve;
+      if (s.Ecm > kFailureMinStrain) {
+        s.ending = CurveEnding::TensionBars;
+        return StepEnd::EndCurve;
+      }
     }
     // Initial yield is judged on the outermost tension layer alone.
     if (s.yieldFlag == 0 && std::fabs(Es8) >= mat.ey) {

@@ -2,6 +2,7 @@
 // bar failure, initial yield, the end of the curve, and the results table.
 #pragma once
 
+#include "analysis/curve.h"
 #include "analysis/section_model.h"
 #include "textio/record_writer.h"
 
@@ -27,6 +28,7 @@ struct CurveState {
   float My = 0;  // moment at initial yield, T.cm
   float Ky = 0;  // curvature at initial yield, 1/cm
   ResultsTable table;
+  CurveEnding ending = CurveEnding::PointEightMu;  // set when the curve ends
 };
 
 constexpr float kStrainIncrement = 2.5e-5f;

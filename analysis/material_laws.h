@@ -3,7 +3,7 @@
 // main-bar steel with strain hardening.
 #pragma once
 
-#include "driver/section_data.h"
+#include "analysis/section_data.h"
 
 namespace mphi {
 

@@ -32,12 +32,11 @@ void writeFailureLine(RecordWriter& console, const std::string& what, const char
   endRecord(console);
 }
 
-void writeReport(RecordWriter& w, const CurveState& s, int rows) {
+void writeReport(RecordWriter& w, const Curve& s) {
   writeTextRecord(w, kSectionChannel, kTableHeader);
-  const ResultsTable& t = s.table;
-  for (int i = 1; i <= rows; ++i) {
+  for (const CurveRow& r : s.rows) {
     beginRecord(w, kSectionChannel);
-    for (float v : {t.k[i], t.m[i], t.e[i], t.c[i]}) putReal(w, v);
+    for (float v : {r.k, r.m, r.e, r.c}) putReal(w, v);
     endRecord(w);
   }
   writeTextRecord(w, kSectionChannel, kYieldLabel);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "analysis/key_points.h"
+#include "analysis/curve.h"
 #include "textio/record_writer.h"
 
 namespace mphi {
@@ -34,7 +34,7 @@ void writeStrainLine(RecordWriter& console, float Ecm);
 void writeFailureLine(RecordWriter& console, const std::string& what, const char* name,
                       float strain);
 
-// The table rows 1 to `rows`, then the initial-yield point.
-void writeReport(RecordWriter& writer, const CurveState& state, int rows);
+// SECTION's records after the echo: the table, then the initial-yield point.
+void writeReport(RecordWriter& writer, const Curve& curve);
 
 }  // namespace mphi

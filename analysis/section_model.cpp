@@ -54,22 +54,27 @@ SectionForces evaluateForces(const SectionModel& m, float Ecm, double c) {
   // keeps the conversion defined.
   constexpr double kMaxPoints = 1e9;
   r.points = count > 0 ? static_cast<long>(std::fmin(count, kMaxPoints)) : 0;
+  // Sums in locals: the result's own fields would be stored and reloaded
+  // around every call of the laws.
+  double Fc = 0, Mc = 0;
   for (long i = 0; i < r.points; ++i) {
     const float strain = toSingle(y * r.phi + e0);
-    const double confined = confinedStress(m.materials, strain);
     const float unconfined = unconfinedStress(m.materials, strain);
     double core = 0;
     float cover;
+    // The confined law, the costly one, only where the core is.
     if (std::fabs(y) < m.yc) {
-      core = static_cast<double>(m.dy) * m.bc * confined;
+      core = static_cast<double>(m.dy) * m.bc * confinedStress(m.materials, strain);
       cover = toSingle((static_cast<double>(m.b) - m.bc) * m.dy * unconfined);
     } else {
       cover = toSingle(static_cast<double>(m.dy) * m.b * unconfined);
     }
-    r.Fc += core + cover;
-    r.Mc += y * core + static_cast<double>(y) * cover;
+    Fc += core + cover;
+    Mc += y * core + static_cast<double>(y) * cover;
     y = toSingle(static_cast<double>(y) + m.dy);
   }
+  r.Fc = Fc;
+  r.Mc = Mc;
 
   for (int i = 0; i < kLayers; ++i) {
     r.strain[i] = toSingle((c - m.depth[i]) * r.phi);

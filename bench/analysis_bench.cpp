@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/analysis.h"
+#include "sweep/load_sweep.h"
 #include "tests/analysis/worked_section.h"
 #include "textio/real_field.h"
 
@@ -39,6 +40,21 @@ void BM_EveryStepOutOfTrials(benchmark::State& state) {
   analyseSection(state, s);
 }
 BENCHMARK(BM_EveryStepOutOfTrials)->Unit(benchmark::kMillisecond);
+
+// The worked section's default sweep: 21 loads, each with its SECTION and
+// report figures, on 1 and on 2 threads (wall time).
+void BM_Sweep21Loads(benchmark::State& state) {
+  const mphi::SectionData s = mphi::workedSection();
+  const std::vector<float> loads = mphi::defaultLoads(s, 21);
+  const int jobs = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::sweepLoads(s, loads, jobs, {}));
+}
+BENCHMARK(BM_Sweep21Loads)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("jobs")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SingleField(benchmark::State& state) {
   float x = 1.2345678e-3f;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/section_data.h"
+#include "analysis/section_data.h"
 
 namespace mphi {
 

@@ -2,7 +2,7 @@
 // section data with its derived bar layout, and the echo.
 #pragma once
 
-#include "driver/section_data.h"
+#include "analysis/section_data.h"
 #include "textio/number_reader.h"
 #include "textio/record_writer.h"
 

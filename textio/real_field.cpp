@@ -1,8 +1,8 @@
 #include "textio/real_field.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 namespace mphi {
@@ -14,17 +14,20 @@ struct Decimal {
   int exponent = 0;
 };
 
-// glibc's printf rounds the exact binary value correctly to `count`
-// significant digits, halfway cases to even.
+// to_chars rounds the exact binary value correctly to `count` significant
+// digits, halfway cases to even, as printf does but without its detour.
 Decimal printed(double magnitude, int count) {
   char text[400];  // room for any count a field asks for
-  std::snprintf(text, sizeof text, "%.*e", count - 1, magnitude);
+  char* const end = std::to_chars(text, text + sizeof text - 1, magnitude,
+                                  std::chars_format::scientific, count - 1)
+                        .ptr;
+  *end = '\0';
   Decimal dec;
   const char* p = text;
-  for (; *p != 'e' && *p != '\0'; ++p) {
+  for (; p != end && *p != 'e'; ++p) {
     if (*p != '.') dec.digits.push_back(*p);
   }
-  dec.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+  dec.exponent = p != end ? std::atoi(p + 1) : 0;
   return dec;
 }
 

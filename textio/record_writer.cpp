@@ -85,6 +85,10 @@ void endRecord(RecordWriter& w) {
   emitLine(w);
 }
 
+void writeLine(RecordWriter& w, int channel, const std::string& line) {
+  w.sink(w.context, channel, line.data(), line.size());
+}
+
 void writeTextRecord(RecordWriter& w, int channel, const std::string& text) {
   beginRecord(w, channel);
   putText(w, text);

@@ -33,6 +33,9 @@ void putReal(RecordWriter& writer, float value);
 void putDouble(RecordWriter& writer, double value);
 void endRecord(RecordWriter& writer);
 
+// A line already laid out by a record writer, handed on as it stands.
+void writeLine(RecordWriter& writer, int channel, const std::string& line);
+
 // A record of one text item, the commonest write statement.
 void writeTextRecord(RecordWriter& writer, int channel, const std::string& text);
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "driver/section_data.h"
+#include "analysis/section_data.h"
 
 namespace mphi {
 

@@ -2,7 +2,7 @@
 // tests.
 #pragma once
 
-#include "driver/section_data.h"
+#include "analysis/section_data.h"
 
 namespace mphi {
 

@@ -7,8 +7,7 @@
 #include <string>
 
 #include "analysis/analysis.h"
-#include "driver/section_dialogue.h"
-#include "textio/channels.h"
+#include "driver/section_input.h"
 
 namespace mphi {
 
@@ -20,19 +19,10 @@ inline std::string workedSectionText() {
   return text.str();
 }
 
-inline void collectSectionLine(void* text, int channel, const char* line, std::size_t length) {
-  if (channel != kSectionChannel) return;
-  static_cast<std::string*>(text)->append(line, length).append("\r\n");
-}
-
 // `s` before the layout, which is applied here.
 inline std::string sectionTextOf(SectionData s) {
-  std::string text;
-  RecordWriter writer = makeRecordWriter(collectSectionLine, &text);
-  applyBarLayout(writer, s);
-  writeEcho(writer, s);
-  analyseSection(s, writer);
-  return text;
+  prepareSection(s);
+  return sectionFileText(s, computeCurve(s));
 }
 
 }  // namespace mphi

@@ -1,0 +1,32 @@
+// One section at many axial loads: each load's curve exactly as mphi
+// computes it for the same input with that P0.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/section_data.h"
+#include "frontend/section_result.h"
+
+namespace mphi {
+
+// `count` loads evenly from -0.9 As fy (tension) to 0.9 Po, both ends
+// included: As = r b h, Po = 0.85 fc (b h - As) + As fy. Worked in double,
+// each stored as a float as an input value would be. count >= 2.
+std::vector<float> defaultLoads(const SectionData& section, int count);
+
+struct LoadResult {
+  float P0 = 0;
+  SectionResult result;
+};
+
+// The loads on `jobs` threads; `done` as runInParallel's.
+std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector<float>& loads,
+                                   int jobs, const std::function<void(std::size_t)>& done);
+
+// "load,P0_T," then the result columns; one line per load.
+std::string sweepCsv(const std::vector<LoadResult>& loads);
+
+}  // namespace mphi

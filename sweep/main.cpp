@@ -1,0 +1,149 @@
+// mphi-sweep: one section at many axial loads, in process and in parallel;
+// a table of capacities and ductilities per load, the P-M interaction
+// diagram and the curves.
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "driver/section_input.h"
+#include "frontend/command_line.h"
+#include "frontend/output_file.h"
+#include "frontend/parallel.h"
+#include "frontend/progress.h"
+#include "sweep/interaction_svg.h"
+#include "sweep/load_sweep.h"
+
+namespace {
+
+constexpr char kTool[] = "mphi-sweep";
+constexpr int kWriteFailed = 1;
+constexpr int kBadArguments = 2;
+
+int fail(const std::string& message, int status) {
+  std::cerr << kTool << ": " << message << "\n";
+  return status;
+}
+
+// mphi's line for a refused input, under this tool's name.
+std::string retold(const std::string& mphiLine) {
+  return mphiLine.substr(mphiLine.find(':') + 2);
+}
+
+// "P1,P2,..." in tons, each the float nearest to its decimal text.
+bool parseLoads(const std::string& text, std::vector<float>& loads, std::string& bad) {
+  std::stringstream items(text);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    char* end = nullptr;
+    const float value = std::strtof(item.c_str(), &end);
+    if (item.empty() || *end != '\0' || !std::isfinite(value)) {
+      bad = item;
+      return false;
+    }
+    loads.push_back(value);
+  }
+  return !loads.empty();
+}
+
+bool readAll(const std::string& path, std::string& text, std::string& reason) {
+  std::stringstream bytes;
+  if (path == "-") {
+    bytes << std::cin.rdbuf();
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    bytes << in.rdbuf();
+  }
+  text = bytes.str();
+  return true;
+}
+
+std::string padded(std::size_t number, std::size_t width) {
+  std::string digits = std::to_string(number);
+  return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string input = "-", loadList, outDir, csvPath, svgPath, curvesPath;
+  int count = 21;
+  int jobs = mphi::defaultJobs();
+  CLI::App app{
+      "Runs the section of INPUT (the 22 values mphi reads; standard input when absent or -)\n"
+      "at many axial loads, in place of its P0, and writes one line per load: how the curve\n"
+      "ended, first yield, the peak and ultimate points and mphi-report's Caltrans and\n"
+      "Priestley figures (units T, cm).\n"
+      "Exit status: 0 done; 1 a file could not be written; 2 bad arguments; for bad input\n"
+      "mphi's own status (24, 59, 64, 39, or 65 for section data the analysis refuses).",
+      kTool};
+  app.add_option("INPUT", input, "the 22 input values, as for mphi");
+  auto* loadsOption = app.add_option("--loads", loadList, "the loads, in tons, comma-separated")
+                          ->type_name("P1,P2,...");
+  app.add_option("--count", count, "evenly spaced loads from -0.9 As fy to 0.9 Po (default 21)")
+      ->check(CLI::Range(2, 100000))
+      ->excludes(loadsOption);
+  app.add_option("--out", outDir, "write DIR/load-NN/SECTION for every load")->type_name("DIR");
+  app.add_option("--csv", csvPath, "write the table here instead of standard output")
+      ->type_name("FILE");
+  app.add_option("--svg", svgPath, "draw the P-M interaction diagram")->type_name("FILE");
+  app.add_option("--curves-svg", curvesPath, "draw the M-phi curves of every load")
+      ->type_name("FILE");
+  app.add_option("--jobs", jobs, "threads (default: the machine's cores)")
+      ->check(CLI::Range(1, 1024));
+  mphi::addVersion(app, kTool);
+  if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
+
+  std::vector<float> loads;
+  std::string bad;
+  if (!loadList.empty() && !parseLoads(loadList, loads, bad)) {
+    return fail("--loads: \"" + bad + "\" is not a finite number of tons", kBadArguments);
+  }
+  std::string text, reason;
+  if (!readAll(input, text, reason))
+    return fail("cannot open " + input + ": " + reason, kBadArguments);
+  const mphi::SectionInput in = mphi::sectionFromInput(text, input == "-" ? "stdin" : input);
+  if (in.status != 0) return fail(retold(in.error), in.status);
+  if (loads.empty()) loads = mphi::defaultLoads(in.section, count);
+
+  const mphi::Progress progress = mphi::startProgress("loads", loads.size());
+  const std::vector<mphi::LoadResult> results = mphi::sweepLoads(
+      in.section, loads, jobs, [&](std::size_t done) { mphi::showProgress(progress, done); });
+  mphi::endProgress(progress);
+
+  int status = 0;
+  auto write = [&status](const std::string& path, const std::string& bytes) {
+    const std::string reason = mphi::writeFileAtomically(path, bytes);
+    if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
+  };
+  if (!outDir.empty()) {
+    const std::size_t width = std::to_string(results.size()).size();
+    for (std::size_t i = 0; i < results.size() && status == 0; ++i) {
+      const std::string dir = outDir + "/load-" + padded(i + 1, width);
+      const std::string reason = mphi::makeDirectories(dir);
+      if (!reason.empty()) {
+        status = fail("cannot make " + dir + ": " + reason, kWriteFailed);
+        break;
+      }
+      write(dir + "/SECTION", results[i].result.sectionText);
+    }
+  }
+  const std::string csv = mphi::sweepCsv(results);
+  if (csvPath.empty()) {
+    std::cout << csv << std::flush;
+    if (!std::cout) status = fail("cannot write the table", kWriteFailed);
+  } else {
+    write(csvPath, csv);
+  }
+  if (!svgPath.empty()) write(svgPath, mphi::interactionSvg(in.section, results));
+  if (!curvesPath.empty()) write(curvesPath, mphi::curvesSvg(in.section, results));
+  return status;
+}

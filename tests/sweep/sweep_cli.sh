@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# mphi-sweep from the command line: every load's SECTION against a separate
+# mphi run, the same output on 1 and 2 threads, the default loads' ends, and
+# each way it refuses, with its status.
+set -u
+sweep=$1
+mphi=$2
+here=$(cd "$(dirname "$0")/.." && pwd)
+input=$here/e2e/cases/worked_example/stdin
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failed=0
+check() {  # label expected-status actual-status
+  if [ "$2" != "$3" ]; then
+    echo "$1: exit status $3, expected $2"
+    failed=1
+  fi
+}
+
+# 10000 T is beyond the section: a row that ends in no_equilibrium.
+loads=-50,0,100.5,250,10000
+"$sweep" "$input" --loads=$loads --out one --csv one.csv --svg one.svg --curves-svg one-curves.svg \
+  --jobs 1 2>err
+check "one job" 0 $?
+[ -s err ] && { echo "unexpected standard error:"; cat err; failed=1; }
+"$sweep" --loads=$loads --out two --jobs 2 --svg two.svg --curves-svg two-curves.svg <"$input" >two.csv
+check "two jobs" 0 $?
+for f in csv svg curves.svg; do
+  a=one.$f b=two.$f
+  [ "$f" = curves.svg ] && a=one-curves.svg b=two-curves.svg
+  cmp -s "$a" "$b" || { echo "$f differs between 1 and 2 jobs"; failed=1; }
+done
+diff -r one two >/dev/null || { echo "SECTION files differ between 1 and 2 jobs"; failed=1; }
+[ "$(sed -n 6p one.csv | cut -d, -f1-4)" = "5,10000,no_equilibrium,21" ] \
+  || { echo "load 10000 should end without equilibrium:"; sed -n 6p one.csv; failed=1; }
+
+# Each load's SECTION is mphi's for the same input with that P0 (value 19,
+# written as the table gives it back).
+i=0
+for P0 in $(tail -n +2 one.csv | cut -d, -f2); do
+  i=$((i + 1))
+  mkdir -p "run$i" && (cd "run$i" && sed "7s/.*/$P0/" "$input" | "$mphi" >/dev/null 2>&1)
+  cmp -s "run$i/SECTION" "one/load-$i/SECTION" || { echo "load $i ($P0 T): SECTION differs from mphi's"; failed=1; }
+done
+[ $i = 5 ] || { echo "expected 5 loads, got $i"; failed=1; }
+# The figures are mphi-report's for that SECTION, to the last digit.
+report=$(dirname "$sweep")/mphi-report
+"$report" --json one/load-3/SECTION >report.json
+for pair in Mp:10 Mn:13 mu_phi:15; do
+  key=${pair%:*} column=${pair#*:}
+  want=$(grep "\"$key\":" report.json | tail -n 1 | tr -d ' ,' | cut -d: -f2)
+  got=$(sed -n 4p one.csv | cut -d, -f"$column")
+  awk -v a="$want" -v b="$got" 'BEGIN { exit !(a + 0 == b + 0 && a != "") }' \
+    || { echo "$key: report $want, sweep $got"; failed=1; }
+done
+
+# Default loads: 21 of them from -0.9 As fy to 0.9 Po, zero-padded folders.
+"$sweep" "$input" --out dflt >dflt.csv
+check "default loads" 0 $?
+[ "$(wc -l <dflt.csv)" = 22 ] || { echo "expected 21 loads"; failed=1; }
+[ -f dflt/load-01/SECTION ] && [ -f dflt/load-21/SECTION ] || { echo "load folders missing"; failed=1; }
+awk -F, 'NR == 2 && ($2 > -105.83 || $2 < -105.85) { exit 1 } NR == 22 && ($2 < 326.24 || $2 > 326.26) { exit 1 }' \
+  dflt.csv || { echo "default loads should run from -105.84 to 326.25 T"; failed=1; }
+ls -R | grep -q tmp && { echo "temporary file left behind"; failed=1; }
+
+refuse() {  # label expected-status expected-stderr-start args... (stdin: the input)
+  local label=$1 status=$2 message=$3
+  shift 3
+  "$sweep" "$@" >out 2>err
+  check "$label" "$status" $?
+  head -n 1 err | grep -qF -- "$message" || { echo "$label: standard error:"; cat err; failed=1; }
+}
+sed 's/40 35 0.02/40 35 2/' "$input" >percent.in
+head -n 7 "$input" >short.in
+printf '12a\n' >letter.in
+refuse "ratio in per cent" 65 "mphi-sweep: invalid section data: r = 2: main steel area exceeds" percent.in
+refuse "short input" 24 "mphi-sweep: severe (24): end-of-file during read, unit 5, file short.in" short.in
+refuse "letter" 59 "mphi-sweep: severe (59): list-directed I/O syntax error" letter.in
+refuse "missing input" 2 "mphi-sweep: cannot open nosuch.in: No such file or directory" nosuch.in
+refuse "bad load" 2 'mphi-sweep: --loads: "abc" is not a finite number of tons' "$input" --loads 1,abc
+refuse "count too small" 2 "mphi-sweep: --count" "$input" --count 1
+refuse "loads and count" 2 "mphi-sweep: --loads excludes --count" "$input" --count 3 --loads 1,2
+refuse "unwritable table" 1 "mphi-sweep: cannot write $work/no/dir/t.csv: No such file or directory" \
+  "$input" --count 3 --csv "$work/no/dir/t.csv"
+: >afile
+refuse "output folder is a file" 1 "mphi-sweep: cannot make afile/load-1: Not a directory" \
+  "$input" --count 3 --out afile
+"$sweep" --version | grep -qx 'mphi-sweep [0-9.]*' || { echo "--version"; failed=1; }
+"$sweep" --help | grep -q 'Usage: mphi-sweep' || { echo "--help"; failed=1; }
+exit $failed
