@@ -2,9 +2,11 @@
 #   make       optimised build/mphi
 #   make run   run it on the worked example in build/run, show SECTION, then
 #              mphi-report for a 200 cm column with build/run/SECTION.svg and .csv,
-#              then mphi-sweep's 21 loads with the interaction diagram
+#              then mphi-sweep's 21 loads with the interaction diagram, and
+#              mphi-batch on the example table of columns
 #   make test  sanitised build of everything, then every test
-#   make bench benchmark of the analysis
+#   make bench benchmarks of the analysis, sweep and batch; 1000 sections as
+#              mphi processes against one mphi-batch run
 #   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
 #   make exhaustive  every single-precision field against a reference (long)
 BUILD := build
@@ -27,6 +29,9 @@ run: all
 	@echo "---- mphi-sweep: 21 loads (build/run/interaction.svg, curves.svg, sweep.csv) ----"
 	cd $(BUILD)/run && ../mphi-sweep ../../examples/worked-example.in --csv sweep.csv \
 	  --svg interaction.svg --curves-svg curves.svg && cut -d, -f1-7,10,13 sweep.csv
+	@echo "---- mphi-batch: examples/columns.csv (build/run/columns-results.csv) ----"
+	cd $(BUILD)/run && ../mphi-batch ../../examples/columns.csv -o columns-results.csv --out columns \
+	  && cat columns-results.csv
 
 test: deps
 	cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Debug -DMPHI_SANITIZE=ON -DMPHI_TESTS=ON >/dev/null
@@ -37,6 +42,8 @@ bench: deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DMPHI_BENCH=ON >/dev/null
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/bench/mphi_bench
+	$(MAKE) all
+	bash bench/batch_vs_processes.sh $(CURDIR)/$(BUILD)
 
 FUZZ_SECONDS := 60
 FUZZ_TARGETS := reader_fuzz run_fuzz
@@ -69,13 +76,13 @@ exhaustive: deps
 	$(BUILD)/exhaustive/tests/field_exhaustive
 
 # The compiler, CMake, GoogleTest and Google Benchmark come with this kind of
-# machine; CLI11 and nlohmann/json may not. Install only what is missing.
+# machine; CLI11, nlohmann/json and libcsv may not. Install only what is missing.
 deps:
 	@command -v cmake >/dev/null && test -f /usr/include/gtest/gtest.h \
 	  && test -f /usr/include/benchmark/benchmark.h && test -f /usr/include/CLI/CLI.hpp \
-	  && test -f /usr/include/nlohmann/json.hpp || { \
+	  && test -f /usr/include/nlohmann/json.hpp && test -f /usr/include/csv.h || { \
 	  apt-get update && apt-get install -y g++ cmake make libgtest-dev libbenchmark-dev \
-	    libcli11-dev nlohmann-json3-dev; }
+	    libcli11-dev nlohmann-json3-dev libcsv-dev; }
 
 clean:
 	rm -rf $(BUILD)

@@ -2,7 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/analysis.h"
+#include "batch/batch_run.h"
 #include "sweep/load_sweep.h"
+#include "tests/analysis/random_section.h"
 #include "tests/analysis/worked_section.h"
 #include "textio/real_field.h"
 
@@ -55,6 +57,26 @@ BENCHMARK(BM_Sweep21Loads)
     ->ArgName("jobs")
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+
+// A building's worth of columns: 1000 random but realistic rows through
+// mphi-batch's run on 2 threads (wall time).
+void BM_Batch1000Rows(benchmark::State& state) {
+  mphi::SectionTable table;
+  table.header = mphi::requiredColumns();
+  mphi::Uniform u{1000};
+  for (int i = 0; i < 1000; ++i) {
+    const mphi::SectionData s = mphi::randomSection(u);
+    std::vector<std::string> row;
+    for (float v :
+         {s.b, s.h, s.dcm, s.clearb1cm, s.dbcm, s.sccm, s.fc, s.fy, s.fsy, s.Es, s.P0, s.r})
+      row.push_back(mphi::floatText(v));
+    table.rows.push_back(row);
+  }
+  mphi::BatchRequest request;
+  request.jobs = 2;
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::runBatch(table, request));
+}
+BENCHMARK(BM_Batch1000Rows)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_SingleField(benchmark::State& state) {
   float x = 1.2345678e-3f;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 
 namespace mphi {
 
@@ -17,6 +18,21 @@ CLI::Validator positiveNumber() {
         return {};
       },
       "POSITIVE");
+}
+
+bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad) {
+  std::stringstream items(text);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    char* end = nullptr;
+    const float value = std::strtof(item.c_str(), &end);
+    if (item.empty() || *end != '\0' || !std::isfinite(value)) {
+      bad = item;
+      return false;
+    }
+    loads.push_back(value);
+  }
+  return !loads.empty();
 }
 
 void addVersion(CLI::App& app, const std::string& tool) {

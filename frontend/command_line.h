@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
+#include <vector>
 
 namespace mphi {
 
@@ -11,6 +12,11 @@ constexpr int kUsageStatus = 2;  // unusable arguments
 
 // A number that must be finite and positive; its message names the value.
 CLI::Validator positiveNumber();
+
+// "P1,P2,..." (tons), each the float nearest to its decimal text, as an
+// input value would be stored; false with the first item that is not a
+// finite number in `bad`.
+bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad);
 
 // Adds --version to `app`.
 void addVersion(CLI::App& app, const std::string& tool);

@@ -42,6 +42,12 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
   return {};
 }
 
+std::string loadFolder(std::size_t index, std::size_t count) {
+  const std::string digits = std::to_string(index);
+  const std::size_t width = std::to_string(count).size();
+  return "load-" + std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+}
+
 std::string makeDirectories(const std::string& path) {
   std::string partial;
   for (std::size_t i = 0; i <= path.size(); ++i) {

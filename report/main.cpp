@@ -2,15 +2,11 @@
 // the Caltrans and Priestley idealisations with their curvature ductility,
 // and for a column length its drift capacity; as text or JSON, with an SVG
 // plot and a CSV table on request.
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "frontend/command_line.h"
+#include "frontend/input_file.h"
 #include "frontend/output_file.h"
 #include "report/csv_export.h"
 #include "report/curve_report.h"
@@ -53,16 +49,11 @@ int main(int argc, char** argv) {
   mphi::addVersion(app, kTool);
   if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
 
-  std::error_code error;
-  if (std::filesystem::is_directory(input, error)) {
-    return fail("cannot open " + input + ": " + std::strerror(EISDIR), kBadInput);
+  std::string text, reason;
+  if (!mphi::readWholeFile(input, text, reason)) {
+    return fail("cannot open " + input + ": " + reason, kBadInput);
   }
-  std::ifstream in(input, std::ios::binary);
-  if (!in) return fail("cannot open " + input + ": " + std::strerror(errno), kBadInput);
-  std::stringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return fail("cannot read " + input, kBadInput);
-  const mphi::ParsedSection parsed = mphi::parseSectionFile(text.str());
+  const mphi::ParsedSection parsed = mphi::parseSectionFile(text);
   if (!parsed.ok) {
     return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error, kBadInput);
   }

@@ -1,17 +1,12 @@
 // mphi-sweep: one section at many axial loads, in process and in parallel;
 // a table of capacities and ductilities per load, the P-M interaction
 // diagram and the curves.
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "driver/section_input.h"
 #include "frontend/command_line.h"
+#include "frontend/input_file.h"
 #include "frontend/output_file.h"
 #include "frontend/parallel.h"
 #include "frontend/progress.h"
@@ -32,43 +27,6 @@ int fail(const std::string& message, int status) {
 // mphi's line for a refused input, under this tool's name.
 std::string retold(const std::string& mphiLine) {
   return mphiLine.substr(mphiLine.find(':') + 2);
-}
-
-// "P1,P2,..." in tons, each the float nearest to its decimal text.
-bool parseLoads(const std::string& text, std::vector<float>& loads, std::string& bad) {
-  std::stringstream items(text);
-  std::string item;
-  while (std::getline(items, item, ',')) {
-    char* end = nullptr;
-    const float value = std::strtof(item.c_str(), &end);
-    if (item.empty() || *end != '\0' || !std::isfinite(value)) {
-      bad = item;
-      return false;
-    }
-    loads.push_back(value);
-  }
-  return !loads.empty();
-}
-
-bool readAll(const std::string& path, std::string& text, std::string& reason) {
-  std::stringstream bytes;
-  if (path == "-") {
-    bytes << std::cin.rdbuf();
-  } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-      reason = std::strerror(errno);
-      return false;
-    }
-    bytes << in.rdbuf();
-  }
-  text = bytes.str();
-  return true;
-}
-
-std::string padded(std::size_t number, std::size_t width) {
-  std::string digits = std::to_string(number);
-  return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
 }  // namespace
@@ -104,11 +62,11 @@ int main(int argc, char** argv) {
 
   std::vector<float> loads;
   std::string bad;
-  if (!loadList.empty() && !parseLoads(loadList, loads, bad)) {
+  if (!loadList.empty() && !mphi::parseLoadList(loadList, loads, bad)) {
     return fail("--loads: \"" + bad + "\" is not a finite number of tons", kBadArguments);
   }
   std::string text, reason;
-  if (!readAll(input, text, reason))
+  if (!mphi::readWholeFile(input, text, reason))
     return fail("cannot open " + input + ": " + reason, kBadArguments);
   const mphi::SectionInput in = mphi::sectionFromInput(text, input == "-" ? "stdin" : input);
   if (in.status != 0) return fail(retold(in.error), in.status);
@@ -125,9 +83,8 @@ int main(int argc, char** argv) {
     if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
   };
   if (!outDir.empty()) {
-    const std::size_t width = std::to_string(results.size()).size();
     for (std::size_t i = 0; i < results.size() && status == 0; ++i) {
-      const std::string dir = outDir + "/load-" + padded(i + 1, width);
+      const std::string dir = outDir + "/" + mphi::loadFolder(i + 1, results.size());
       const std::string reason = mphi::makeDirectories(dir);
       if (!reason.empty()) {
         status = fail("cannot make " + dir + ": " + reason, kWriteFailed);

@@ -214,6 +214,10 @@ int nextValue(Scan& s, Value& value) {
 
 }  // namespace
 
+bool readNumberToken(const std::string& token, float& value) {
+  return convertNumber(token, value);  // it takes the whole token or nothing
+}
+
 int readReals(NumberReader& reader, float* const targets[], std::size_t count) {
   Scan s{reader, {}, 0, false, 0, {}};
   switch (nextLine(reader.lines, s.line)) {

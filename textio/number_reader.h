@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "textio/line_source.h"
 
@@ -18,6 +19,10 @@ constexpr int kConversionError = 64;
 struct NumberReader {
   LineSource lines;
 };
+
+// One number token as a statement reads it ("4.2", "42E-1", "0.42+1"),
+// stored as the nearest float; false when the text is not one number.
+bool readNumberToken(const std::string& token, float& value);
 
 // Fills `targets` in order from a new line of the reader's source. Returns 0
 // when the last target is done, else the number of the diagnostic that ends

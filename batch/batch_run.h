@@ -1,0 +1,39 @@
+// A table of sections through mphi's analysis: each row analysed exactly as
+// mphi analyses the 22 values made of that row's cells, optionally at
+// several loads, on a few threads.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "batch/section_table.h"
+
+namespace mphi {
+
+struct BatchRequest {
+  std::vector<float> loads;   // in place of each row's P0; empty: the row's own
+  bool sectionFiles = false;  // SECTION files wanted: ids must be safe names
+  int jobs = 1;
+  std::function<void(std::size_t)> done;  // analyses finished so far
+};
+
+struct SectionFileOut {
+  std::string path;  // relative: "<id>/SECTION" or "<id>/load-NN/SECTION"
+  std::string bytes;
+};
+
+struct BatchResult {
+  std::string csv;          // the results table
+  std::size_t refused = 0;  // rows refused
+  std::size_t analyses = 0;
+  std::vector<SectionFileOut> sections;  // when asked for, in row order
+};
+
+// The analyses a request makes of a table, for a progress count.
+std::size_t analysesOf(const SectionTable& table, const BatchRequest& request);
+
+BatchResult runBatch(const SectionTable& table, const BatchRequest& request);
+
+}  // namespace mphi

@@ -1,0 +1,90 @@
+// mphi-batch: a table of sections in, a table of results out; each row
+// analysed as mphi analyses it, in process and in parallel.
+#include <iostream>
+#include <string>
+
+#include "batch/batch_run.h"
+#include "frontend/command_line.h"
+#include "frontend/input_file.h"
+#include "frontend/output_file.h"
+#include "frontend/parallel.h"
+#include "frontend/progress.h"
+
+namespace {
+
+constexpr char kTool[] = "mphi-batch";
+constexpr int kWriteFailed = 1;
+constexpr int kUnreadable = 2;  // also bad arguments
+constexpr int kRowsRefused = 3;
+
+int fail(const std::string& message, int status) {
+  std::cerr << kTool << ": " << message << "\n";
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string tablePath, outPath, outDir, loadList;
+  int jobs = mphi::defaultJobs();
+  CLI::App app{
+      "Analyses every row of TABLE.csv as mphi analyses the 22 values made of it, and writes\n"
+      "the table's columns, a status and the result columns of mphi-sweep for each row.\n"
+      "Required columns, in any order, in mphi's units: b, h, dcm, clearb1cm, dbcm, sccm, fc,\n"
+      "fy, fsy, Es, P0, r; an optional id names each row's folder under --out.\n"
+      "Exit status: 0 every row ran; 3 some row was refused (its status says why); 2 the\n"
+      "table cannot be read or bad arguments; 1 a file could not be written.",
+      kTool};
+  app.add_option("TABLE.csv", tablePath, "the table of sections")->required();
+  app.add_option("-o,--output", outPath, "write the results here instead of standard output")
+      ->type_name("RESULTS.csv");
+  app.add_option("--out", outDir, "write DIR/<id>/SECTION for every row")->type_name("DIR");
+  app.add_option("--loads", loadList, "run every row at each load (tons) in place of its P0")
+      ->type_name("P1,P2,...");
+  app.add_option("--jobs", jobs, "threads (default: the machine's cores)")
+      ->check(CLI::Range(1, 1024));
+  mphi::addVersion(app, kTool);
+  if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
+
+  mphi::BatchRequest request;
+  std::string bad;
+  if (!loadList.empty() && !mphi::parseLoadList(loadList, request.loads, bad)) {
+    return fail("--loads: \"" + bad + "\" is not a finite number of tons", kUnreadable);
+  }
+  std::string bytes, reason;
+  if (!mphi::readWholeFile(tablePath, bytes, reason)) {
+    return fail("cannot open " + tablePath + ": " + reason, kUnreadable);
+  }
+  const mphi::SectionTable table = mphi::parseSectionTable(bytes);
+  if (!table.error.empty()) return fail(tablePath + ": " + table.error, kUnreadable);
+
+  request.sectionFiles = !outDir.empty();
+  request.jobs = jobs;
+  const mphi::Progress progress = mphi::startProgress("sections", mphi::analysesOf(table, request));
+  request.done = [&progress](std::size_t done) { mphi::showProgress(progress, done); };
+  const mphi::BatchResult result = mphi::runBatch(table, request);
+  mphi::endProgress(progress);
+
+  int status = result.refused > 0 ? kRowsRefused : 0;
+  auto write = [&status](const std::string& path, const std::string& text) {
+    const std::string reason = mphi::writeFileAtomically(path, text);
+    if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
+  };
+  for (const mphi::SectionFileOut& s : result.sections) {
+    const std::string path = outDir + "/" + s.path;
+    const std::string folder = path.substr(0, path.rfind('/'));
+    const std::string reason = mphi::makeDirectories(folder);
+    if (!reason.empty()) {
+      status = fail("cannot make " + folder + ": " + reason, kWriteFailed);
+      break;
+    }
+    write(path, s.bytes);
+  }
+  if (outPath.empty()) {
+    std::cout << result.csv << std::flush;
+    if (!std::cout) status = fail("cannot write the results", kWriteFailed);
+  } else {
+    write(outPath, result.csv);
+  }
+  return status;
+}

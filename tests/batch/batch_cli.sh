@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# mphi-batch from the command line on the tables beside this script: column
+# order and extra columns, refused rows among good ones, --loads, SECTION
+# files against mphi's, and every way a table cannot be read.
+set -u
+batch=$1
+mphi=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failed=0
+check() {  # label expected-status actual-status
+  if [ "$2" != "$3" ]; then
+    echo "$1: exit status $3, expected $2"
+    failed=1
+  fi
+}
+expect_line() {  # file line-number expected-start
+  sed -n "$2p" "$1" | grep -qF -- "$3" || { echo "$1 line $2: $(sed -n "$2p" "$1")"; failed=1; }
+}
+
+# mixed.csv: a byte-order mark, CR LF, quoted cells, the columns shuffled
+# among the user's own, and three refused rows among good ones.
+"$batch" "$here/mixed.csv" --out sections -o results.csv --jobs 2 2>err
+check "mixed table" 3 $?
+[ -s err ] && { echo "unexpected standard error:"; cat err; failed=1; }
+expect_line results.csv 1 "note,r,P0,Es,fsy,fy,fc,sccm,dbcm,clearb1cm,dcm,h,b,id,storey,status,end,rows,Ky_per_cm,"
+expect_line results.csv 2 '"worked, as in the README",0.02,100,2100,2.8,4.2,0.21,10,1.3,5,1.9,35,40,C1,1F,ok,0.8Mu,155,0.00016046579,2040.211,2107.559,'
+expect_line results.csv 3 "C2,1F,invalid section data: r = 2: main steel area exceeds the tie-confined core,,,,,,,,,,,,,"
+expect_line results.csv 4 '"row 3, column fc: ""0,21"" is not a number",,'
+expect_line results.csv 5 '"row 4: id ""../up"" is not a safe folder name",,'
+expect_line results.csv 6 'C5,"3F, east",ok,0.8Mu,'
+expect_line results.csv 7 '"row 6: id ""C1"" repeats row 1",,'
+[ "$(ls sections)" = "$(printf 'C1\nC5')" ] || { echo "folders: $(ls sections)"; failed=1; }
+[ -e up ] && { echo "wrote outside the folder"; failed=1; }
+# Each SECTION is mphi's for the 22 values made of its row.
+for row in "C1 40 35 1.9 5 1.3 10 0.21 4.2 2.8 2100 100 0.02" \
+  "C5 50 50 2.5 5 1.3 10 0.28 4.2 2.8 2040 250 0.03"; do
+  set -- $row
+  mkdir "mphi-$1"
+  (cd "mphi-$1" && echo "$2 $3 0 0 0 0 $4 0 0 0 0 $5 $6 $7 $8 $9 ${10} ${11} ${12} $2 $3 ${13}" \
+    | "$mphi" >/dev/null 2>&1)
+  cmp -s "mphi-$1/SECTION" "sections/$1/SECTION" || { echo "$1: SECTION differs from mphi's"; failed=1; }
+done
+
+# --loads: every row at each load, P0_T after the status.
+"$batch" "$here/mixed.csv" --loads=-20,150 >crossed.csv
+check "--loads" 3 $?
+[ "$(wc -l <crossed.csv)" = 13 ] || { echo "expected 12 lines of results"; failed=1; }
+expect_line crossed.csv 1 ",storey,status,P0_T,end,"
+expect_line crossed.csv 2 ",C1,1F,ok,-20,0.8Mu,"
+expect_line crossed.csv 3 ",C1,1F,ok,150,0.8Mu,"
+cmp -s <(sed -n 2p crossed.csv | cut -d, -f19-) <(cd "mphi-C1" && "$batch" "$here/mixed.csv" --loads=-20 | sed -n 2p | cut -d, -f19-) \
+  || { echo "a load's results depend on the others"; failed=1; }
+
+refuse() {  # label expected-status expected-stderr args...
+  local label=$1 status=$2 message=$3
+  shift 3
+  "$batch" "$@" >out 2>err
+  check "$label" "$status" $?
+  head -n 1 err | grep -qF -- "$message" || { echo "$label: standard error:"; cat err; failed=1; }
+}
+: >empty.csv
+printf 'b,h\n"40,35\n' >open_quote.csv
+mkdir folder
+refuse "missing file" 2 "mphi-batch: cannot open nosuch.csv: No such file or directory" nosuch.csv
+refuse "no header" 2 "mphi-batch: empty.csv: no header row" empty.csv
+refuse "missing column" 2 "no_load_column.csv: required column \"P0\" is missing" "$here/no_load_column.csv"
+refuse "unclosed quote" 2 "mphi-batch: open_quote.csv: CSV " open_quote.csv
+refuse "folder as table" 2 "mphi-batch: cannot open folder: Is a directory" folder
+refuse "bad load" 2 'mphi-batch: --loads: "x" is not a finite number of tons' "$here/mixed.csv" --loads 1,x
+refuse "unwritable results" 1 "mphi-batch: cannot write $work/no/r.csv: No such file or directory" \
+  "$here/mixed.csv" -o "$work/no/r.csv"
+"$batch" --version | grep -qx 'mphi-batch [0-9.]*' || { echo "--version"; failed=1; }
+exit $failed
