@@ -4,7 +4,9 @@
 #              mphi-report for a 200 cm column with build/run/SECTION.svg and .csv,
 #              then mphi-sweep's 21 loads with the interaction diagram, and
 #              mphi-batch on the example table of columns
-#   make test  sanitised build of everything, then every test
+#   make test  sanitised build of everything, then every test, then the page
+#              in headless Chromium
+#   make web   build/web/mphi.html: the analysis as WebAssembly in one page
 #   make bench benchmarks of the analysis, sweep and batch; 1000 sections as
 #              mphi processes against one mphi-batch run
 #   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
@@ -13,7 +15,7 @@ BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all run test bench fuzz fuzz-deps exhaustive deps clean
+.PHONY: all run test bench fuzz fuzz-deps exhaustive deps clean web web-deps web-test web-compare
 
 all: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DMPHI_OUTPUT_DIR=$(CURDIR)/$(BUILD) >/dev/null
@@ -32,11 +34,57 @@ run: all
 	@echo "---- mphi-batch: examples/columns.csv (build/run/columns-results.csv) ----"
 	cd $(BUILD)/run && ../mphi-batch ../../examples/columns.csv -o columns-results.csv --out columns \
 	  && cat columns-results.csv
+	@$(MAKE) web >/dev/null && echo "---- the page: open $(CURDIR)/$(WEB)/mphi.html in a browser ----"
 
 test: deps
 	cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Debug -DMPHI_SANITIZE=ON -DMPHI_TESTS=ON >/dev/null
 	cmake --build $(BUILD)/test -j $(JOBS)
 	cd $(BUILD)/test && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) web-test
+
+# The page: the analysis compiled to WebAssembly by Debian's emscripten,
+# inlined with its worker into one HTML file that runs from file://.
+WEB := $(BUILD)/web
+WEB_SOURCES := $(wildcard analysis/*.cpp) driver/bar_layout.cpp driver/section_check.cpp \
+  driver/section_dialogue.cpp driver/section_input.cpp $(wildcard textio/*.cpp) \
+  $(filter-out report/main.cpp,$(wildcard report/*.cpp)) frontend/parallel.cpp \
+  frontend/section_result.cpp sweep/load_sweep.cpp sweep/interaction_svg.cpp \
+  web/page_engine.cpp web/main_wasm.cpp
+WEB_HEADERS := $(wildcard analysis/*.h driver/*.h textio/*.h report/*.h frontend/*.h sweep/*.h web/*.h)
+# Debian's emscripten finds its optimiser's acorn only through NODE_PATH.
+EMXX := NODE_PATH=/usr/share/nodejs em++
+EMFLAGS := -std=c++17 -O2 -Wall -Wextra -Werror -ffp-contract=off -fexceptions -I. -I$(WEB)/include \
+  -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_FUNCTIONS=_mphi_compute \
+  -sEXPORTED_RUNTIME_METHODS=ccall
+
+web: web-deps $(WEB)/mphi.html
+
+$(WEB)/engine.js: $(WEB_SOURCES) $(WEB_HEADERS)
+	mkdir -p $(WEB)/include && ln -sfn /usr/include/nlohmann $(WEB)/include/nlohmann
+	$(EMXX) $(EMFLAGS) -sENVIRONMENT=worker $(WEB_SOURCES) -o $@
+
+$(WEB)/mphi.html: web/page.html web/worker.js web/build_page.mjs $(WEB)/engine.js
+	node web/build_page.mjs web/page.html $(WEB)/engine.js web/worker.js $@
+
+# The page's engine for Node against the native analysis on 2000 sections.
+web-compare: web all
+	$(EMXX) $(EMFLAGS) -sENVIRONMENT=node $(WEB_SOURCES) -o $(WEB)/engine-node.js
+	node web/compare_native.mjs $(CURDIR)/$(WEB)/engine-node.js $(BUILD)/mphi-batch $(WEB)/compare 2000
+
+# emscripten, and for the page's test Chromium, from Debian where missing;
+# puppeteer-core from npm into the build folder, without a lock file.
+PUPPETEER := puppeteer-core@24.43.1
+web-deps: deps
+	@command -v em++ >/dev/null && test -f /usr/include/nlohmann/json.hpp || { \
+	  apt-get update && apt-get install -y emscripten nodejs nlohmann-json3-dev; }
+
+web-test: web
+	@command -v chromium >/dev/null || { apt-get update && apt-get install -y chromium; }
+	@test -d $(WEB)/test/node_modules/puppeteer-core || { mkdir -p $(WEB)/test && \
+	  cd $(WEB)/test && npm install --no-save --no-package-lock --no-audit --no-fund $(PUPPETEER) >/dev/null; }
+	cp tests/web/page_test.mjs $(WEB)/test/  # beside its node_modules
+	node $(WEB)/test/page_test.mjs $(CURDIR)/$(WEB)/mphi.html \
+	  $(CURDIR)/tests/e2e/cases/worked_example/expected_SECTION
 
 bench: deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DMPHI_BENCH=ON >/dev/null

@@ -1,6 +1,7 @@
 #include "frontend/section_result.h"
 
-#include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 #include "analysis/analysis.h"
 #include "driver/section_input.h"
@@ -8,21 +9,27 @@
 namespace mphi {
 namespace {
 
+// The fewest significant digits that read back as the same value; printf
+// rounds the exact binary value correctly, on every library.
 template <typename Real>
-std::string shortest(Real value) {
-  char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
+std::string shortest(Real value, int fewest, int most, Real (*read)(const char*, char**)) {
+  char text[320];  // %g of any double fits
+  for (int digits = fewest; digits < most; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+    if (read(text, nullptr) == value) return text;
+  }
+  std::snprintf(text, sizeof text, "%.*g", most, static_cast<double>(value));
+  return text;
 }
 
 }  // namespace
 
 std::string floatText(float value) {
-  return shortest(value);
+  return shortest(value, 6, 9, std::strtof);
 }
 
 std::string doubleText(double value) {
-  return shortest(value);
+  return shortest(value, 15, 17, std::strtod);
 }
 
 SectionResult analyseForReport(const SectionData& section) {

@@ -26,12 +26,12 @@ std::string sectionTitle(const char* what, const SectionData& s) {
 
 // One quantity against the load, broken where it does not exist.
 void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const char* name,
-                 const char* colour, const char* dash,
+                 const char* className, const char* colour, const char* dash,
                  const std::function<bool(const SectionResult&, double&)>& value) {
   Series part;
   part.colour = colour;
   part.dash = dash;
-  part.className = name;
+  part.className = className;
   bool any = false;
   for (const LoadResult& l : loads) {
     double m = 0;
@@ -57,19 +57,21 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   p.xUnit = TCM;
   p.yName = "Axial load P0";
   p.yUnit = "T";
-  addCapacity(p, loads, "Mu (peak)", "#1f4e9a", "", [](const SectionResult& r, double& m) {
+  addCapacity(p, loads, "Mu (peak)", "mu", "#1f4e9a", "", [](const SectionResult& r, double& m) {
     m = r.report.summary.peak.m;
     return true;
   });
-  addCapacity(p, loads, "Mn (Priestley)", "#1e8449", "3 3", [](const SectionResult& r, double& m) {
-    m = r.report.priestley.Mn;
-    return r.report.priestley.available;
-  });
-  addCapacity(p, loads, "Mp (Caltrans)", "#c0392b", "8 5", [](const SectionResult& r, double& m) {
-    m = r.report.caltrans.Mp;
-    return r.report.caltrans.state == CaltransState::Done;
-  });
-  addCapacity(p, loads, "My (first yield)", "#7f7f7f", "2 4",
+  addCapacity(p, loads, "Mn (Priestley)", "mn", "#1e8449", "3 3",
+              [](const SectionResult& r, double& m) {
+                m = r.report.priestley.Mn;
+                return r.report.priestley.available;
+              });
+  addCapacity(p, loads, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
+              [](const SectionResult& r, double& m) {
+                m = r.report.caltrans.Mp;
+                return r.report.caltrans.state == CaltransState::Done;
+              });
+  addCapacity(p, loads, "My (first yield)", "my", "#7f7f7f", "2 4",
               [](const SectionResult& r, double& m) {
                 m = r.file.My;
                 return r.report.summary.yielded;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,20 +15,25 @@ struct Decimal {
   int exponent = 0;
 };
 
-// to_chars rounds the exact binary value correctly to `count` significant
-// digits, halfway cases to even, as printf does but without its detour.
+// The exact binary value rounded correctly to `count` significant digits,
+// halfway cases to even: to_chars where the library has it with a
+// precision, else printf, which rounds the same way, only more slowly.
 Decimal printed(double magnitude, int count) {
   char text[400];  // room for any count a field asks for
+#if defined(__cpp_lib_to_chars)
   char* const end = std::to_chars(text, text + sizeof text - 1, magnitude,
                                   std::chars_format::scientific, count - 1)
                         .ptr;
   *end = '\0';
+#else
+  std::snprintf(text, sizeof text, "%.*e", count - 1, magnitude);
+#endif
   Decimal dec;
   const char* p = text;
-  for (; p != end && *p != 'e'; ++p) {
+  for (; *p != '\0' && *p != 'e'; ++p) {
     if (*p != '.') dec.digits.push_back(*p);
   }
-  dec.exponent = p != end ? std::atoi(p + 1) : 0;
+  dec.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
   return dec;
 }
 

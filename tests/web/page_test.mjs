@@ -1,0 +1,83 @@
+// The page in headless Chromium, from file:// as an engineer opens it: the
+// worked example's figures and SECTION against mphi's bytes, a refused
+// value at its field, a link's query reproducing a calculation, the
+// interaction diagram, and not one console error. Writes the screenshot
+// the README shows beside the page.
+// node page_test.mjs PAGE.html WORKED_SECTION
+import { readFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import puppeteer from "puppeteer-core";
+
+const [pagePath, sectionPath] = process.argv.slice(2);
+const url = "file://" + pagePath;
+const failures = [];
+const check = (ok, what) => { if (!ok) failures.push(what); };
+const near = (value, want, tolerance) => Math.abs(Number(value) - want) <= tolerance;
+
+const browser = await puppeteer.launch({
+  executablePath: "/usr/bin/chromium",
+  headless: true,
+  args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+});
+const page = await browser.newPage();
+await page.setViewport({ width: 1280, height: 1000 });
+const errors = [];
+page.on("console", m => { if (m.type() === "error") errors.push(m.text()); });
+page.on("pageerror", e => errors.push(e.message));
+
+async function open(query) {
+  await page.goto(url + query);
+  return settle();
+}
+async function settle() {
+  await page.waitForSelector("body[data-state=done], body[data-state=refused]", { timeout: 30000 });
+  return page.$eval("body", b => b.dataset.state);
+}
+const figure = id => page.$eval("#fig-" + id, c => c.dataset.value);
+
+// The worked example: the page opens on it.
+check(await open("") === "done", "the worked example did not compute");
+check(near(await figure("Mu"), 2107.559, 5e-4), "Mu");
+check(near(await figure("Mp"), 2035.974, 5e-3), "Caltrans Mp");
+check(near(await figure("mu-caltrans"), 1.631, 5e-4), "Caltrans mu_phi");
+check(near(await figure("Mn"), 1959.724, 5e-3), "Priestley Mn");
+check(near(await figure("mu-priestley"), 1.628, 5e-4), "Priestley mu_phi");
+check((await page.$eval("#end", e => e.dataset.end)) === "0.8Mu", "end of the curve");
+const section = await page.$eval("#dl-SECTION", async a => (await fetch(a.href)).text());
+check(section === readFileSync(sectionPath, "latin1"), "SECTION differs from mphi's bytes");
+check((await page.$eval("#dl-SECTION", a => a.download)) === "SECTION", "SECTION's file name");
+for (const name of ["SECTION-csv", "SECTION-json", "SECTION-svg", "interaction-svg"]) {
+  check((await page.$$("#dl-" + name)).length === 1, name + " download missing");
+}
+check((await page.$$("#interaction svg polyline.mu")).length === 1, "interaction diagram missing");
+check((await page.$$("#plot svg polyline.caltrans")).length === 1, "M-phi plot missing");
+await page.screenshot({ path: join(dirname(pagePath), "page.png") });
+
+// Typing debounces, recomputes and keeps the query in step.
+await page.$eval("#in-L", i => { i.value = "200"; i.dispatchEvent(new Event("input")); });
+check(await settle() === "done", "the drift did not compute");
+check(near(await figure("mu-delta"), 1.324, 5e-4), "drift mu_delta");
+check(new URL(page.url()).searchParams.get("L") === "200", "the query does not follow the form");
+
+// A refused value shows the data check's reason at its field.
+check(await open("?r=2") === "refused", "r = 2 was not refused");
+const reason = await page.$eval("#field-r .error", e => e.textContent);
+check(reason.includes("r = 2: main steel area exceeds the tie-confined core"), "reason at r: " + reason);
+check(await open("?fc=0%2C21") === "refused", "a decimal comma was not refused");
+check((await page.$eval("#field-fc .error", e => e.textContent)).includes("is not a number"),
+      "reason at fc");
+
+// A link reproduces a calculation: column C2 of examples/columns.csv.
+check(await open("?b=50&h=50&clearb1cm=5&r=0.024&dcm=2.5&dbcm=1.3&sccm=10&fc=0.28&fy=4.2&fsy=2.8" +
+                 "&Es=2040&P0=250") === "done", "the query's section did not compute");
+check(near(await figure("Mu"), 7250.104, 5e-4), "the query's Mu");
+check((await page.$eval("#in-b", i => i.value)) === "50", "the query did not fill the form");
+
+check(errors.length === 0, "console errors: " + errors.join(" | "));
+await browser.close();
+if (failures.length > 0) {
+  console.log("page: " + failures.length + " failed:\n  " + failures.join("\n  "));
+  process.exit(1);
+}
+console.log("page: 0 failed");
