@@ -115,7 +115,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
       if (request.sectionFiles) {
         const std::string folder =
             crossed ? row.id + "/" + loadFolder(k % perRow + 1, perRow) : row.id;
-        result.sections.push_back({folder + "/SECTION", std::move(analyses[k].sectionText)});
+        result.sections.push_back({folder, std::move(analyses[k].sectionText)});
       }
     }
     cells.insert(cells.end(), results.begin(), results.end());

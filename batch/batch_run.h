@@ -20,8 +20,8 @@ struct BatchRequest {
 };
 
 struct SectionFileOut {
-  std::string path;  // relative: "<id>/SECTION" or "<id>/load-NN/SECTION"
-  std::string bytes;
+  std::string folder;  // relative: "<id>" or "<id>/load-NN"
+  std::string bytes;   // its SECTION
 };
 
 struct BatchResult {

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr char kTool[] = "mphi-batch";
-constexpr int kWriteFailed = 1;
 constexpr int kUnreadable = 2;  // also bad arguments
 constexpr int kRowsRefused = 3;
 
@@ -65,26 +64,15 @@ int main(int argc, char** argv) {
   const mphi::BatchResult result = mphi::runBatch(table, request);
   mphi::endProgress(progress);
 
-  int status = result.refused > 0 ? kRowsRefused : 0;
-  auto write = [&status](const std::string& path, const std::string& text) {
-    const std::string reason = mphi::writeFileAtomically(path, text);
-    if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
-  };
+  mphi::Outputs out{kTool};
   for (const mphi::SectionFileOut& s : result.sections) {
-    const std::string path = outDir + "/" + s.path;
-    const std::string folder = path.substr(0, path.rfind('/'));
-    const std::string reason = mphi::makeDirectories(folder);
-    if (!reason.empty()) {
-      status = fail("cannot make " + folder + ": " + reason, kWriteFailed);
-      break;
-    }
-    write(path, s.bytes);
+    if (!mphi::writeInFolder(out, outDir + "/" + s.folder, "SECTION", s.bytes)) break;
   }
   if (outPath.empty()) {
-    std::cout << result.csv << std::flush;
-    if (!std::cout) status = fail("cannot write the results", kWriteFailed);
+    mphi::printOutput(out, "the results", result.csv);
   } else {
-    write(outPath, result.csv);
+    mphi::writeOutput(out, outPath, result.csv);
   }
-  return status;
+  if (out.status != 0) return out.status;
+  return result.refused > 0 ? kRowsRefused : 0;
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <vector>
 
 namespace mphi {
@@ -46,6 +47,36 @@ std::string loadFolder(std::size_t index, std::size_t count) {
   const std::string digits = std::to_string(index);
   const std::size_t width = std::to_string(count).size();
   return "load-" + std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+}
+
+namespace {
+
+void failed(Outputs& out, const std::string& message) {
+  std::cerr << out.tool << ": " << message << "\n";
+  out.status = kWriteFailed;
+}
+
+}  // namespace
+
+bool writeOutput(Outputs& out, const std::string& path, const std::string& bytes) {
+  const std::string reason = writeFileAtomically(path, bytes);
+  if (!reason.empty()) failed(out, "cannot write " + path + ": " + reason);
+  return reason.empty();
+}
+
+bool writeInFolder(Outputs& out, const std::string& folder, const std::string& name,
+                   const std::string& bytes) {
+  const std::string reason = makeDirectories(folder);
+  if (!reason.empty()) {
+    failed(out, "cannot make " + folder + ": " + reason);
+    return false;
+  }
+  return writeOutput(out, folder + "/" + name, bytes);
+}
+
+void printOutput(Outputs& out, const std::string& what, const std::string& text) {
+  std::cout << text << std::flush;
+  if (!std::cout) failed(out, "cannot write " + what);
 }
 
 std::string makeDirectories(const std::string& path) {

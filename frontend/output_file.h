@@ -17,4 +17,19 @@ std::string loadFolder(std::size_t index, std::size_t count);
 // Creates a directory and its parents; empty or the system's reason.
 std::string makeDirectories(const std::string& path);
 
+// A tool's outputs: a write that fails is named on standard error ("TOOL:
+// cannot write PATH: reason") and turns the status to 1.
+struct Outputs {
+  std::string tool;
+  int status = 0;
+};
+constexpr int kWriteFailed = 1;
+
+bool writeOutput(Outputs& out, const std::string& path, const std::string& bytes);
+// `folder`/`name`, the folder and its parents made first.
+bool writeInFolder(Outputs& out, const std::string& folder, const std::string& name,
+                   const std::string& bytes);
+// `text` on standard output; `what` names it should that fail.
+void printOutput(Outputs& out, const std::string& what, const std::string& text);
+
 }  // namespace mphi

@@ -19,7 +19,6 @@ namespace {
 
 constexpr char kTool[] = "mphi-report";
 constexpr int kBadInput = 2;  // unusable arguments or SECTION file
-constexpr int kWriteFailed = 1;
 
 int fail(const std::string& message, int status) {
   std::cerr << kTool << ": " << message << "\n";
@@ -60,20 +59,12 @@ int main(int argc, char** argv) {
 
   const mphi::SectionFile& file = parsed.file;
   const mphi::CurveReport report = mphi::reportCurve(file, length);
-  if (json) {
-    std::cout << mphi::summaryJson(file, report);
-  } else {
-    std::cout << kTool << ": " << input << "\n" << mphi::summaryText(file, report);
-  }
-  std::cout.flush();
-  int status = 0;
-  auto write = [&status](const std::string& path, const std::string& bytes) {
-    if (path.empty()) return;
-    const std::string reason = mphi::writeFileAtomically(path, bytes);
-    if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
-  };
-  write(svgPath, mphi::svgPlot(file, report));
-  write(csvPath, mphi::csvText(report.summary));
-  if (!std::cout) status = fail("cannot write the summary", kWriteFailed);
-  return status;
+  mphi::Outputs out{kTool};
+  mphi::printOutput(
+      out, "the summary",
+      json ? mphi::summaryJson(file, report)
+           : std::string(kTool) + ": " + input + "\n" + mphi::summaryText(file, report));
+  if (!svgPath.empty()) mphi::writeOutput(out, svgPath, mphi::svgPlot(file, report));
+  if (!csvPath.empty()) mphi::writeOutput(out, csvPath, mphi::csvText(report.summary));
+  return out.status;
 }

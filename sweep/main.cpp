@@ -16,7 +16,6 @@
 namespace {
 
 constexpr char kTool[] = "mphi-sweep";
-constexpr int kWriteFailed = 1;
 constexpr int kBadArguments = 2;
 
 int fail(const std::string& message, int status) {
@@ -77,30 +76,20 @@ int main(int argc, char** argv) {
       in.section, loads, jobs, [&](std::size_t done) { mphi::showProgress(progress, done); });
   mphi::endProgress(progress);
 
-  int status = 0;
-  auto write = [&status](const std::string& path, const std::string& bytes) {
-    const std::string reason = mphi::writeFileAtomically(path, bytes);
-    if (!reason.empty()) status = fail("cannot write " + path + ": " + reason, kWriteFailed);
-  };
-  if (!outDir.empty()) {
-    for (std::size_t i = 0; i < results.size() && status == 0; ++i) {
-      const std::string dir = outDir + "/" + mphi::loadFolder(i + 1, results.size());
-      const std::string reason = mphi::makeDirectories(dir);
-      if (!reason.empty()) {
-        status = fail("cannot make " + dir + ": " + reason, kWriteFailed);
-        break;
-      }
-      write(dir + "/SECTION", results[i].result.sectionText);
-    }
+  mphi::Outputs out{kTool};
+  for (std::size_t i = 0; !outDir.empty() && i < results.size(); ++i) {
+    const std::string folder = outDir + "/" + mphi::loadFolder(i + 1, results.size());
+    if (!mphi::writeInFolder(out, folder, "SECTION", results[i].result.sectionText)) break;
   }
   const std::string csv = mphi::sweepCsv(results);
   if (csvPath.empty()) {
-    std::cout << csv << std::flush;
-    if (!std::cout) status = fail("cannot write the table", kWriteFailed);
+    mphi::printOutput(out, "the table", csv);
   } else {
-    write(csvPath, csv);
+    mphi::writeOutput(out, csvPath, csv);
   }
-  if (!svgPath.empty()) write(svgPath, mphi::interactionSvg(in.section, results));
-  if (!curvesPath.empty()) write(curvesPath, mphi::curvesSvg(in.section, results));
-  return status;
+  if (!svgPath.empty()) mphi::writeOutput(out, svgPath, mphi::interactionSvg(in.section, results));
+  if (!curvesPath.empty()) {
+    mphi::writeOutput(out, curvesPath, mphi::curvesSvg(in.section, results));
+  }
+  return out.status;
 }

@@ -1,0 +1,59 @@
+#include "web/page_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+namespace mphi {
+namespace {
+
+struct PageCase {
+  const char* name;
+  const char* field;  // changed from the worked example
+  const char* text;
+  const char* refusedAt;  // the form field the reason goes to; "" for none
+  const char* message;    // start of the reason
+};
+
+void PrintTo(const PageCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class PageEngineTest : public testing::TestWithParam<PageCase> {};
+
+// A refusal names the form field it belongs to, in the data check's words.
+TEST_P(PageEngineTest, PutsTheReasonAtItsField) {
+  const PageCase& c = GetParam();
+  nlohmann::json request = {{"values",
+                             {{"b", "40"},
+                              {"h", "35"},
+                              {"clearb1cm", "5"},
+                              {"dcm", "1.9"},
+                              {"dbcm", "1.3"},
+                              {"sccm", "10"},
+                              {"fc", "0.21"},
+                              {"fy", "4.2"},
+                              {"fsy", "2.8"},
+                              {"Es", "2100"},
+                              {"P0", "100"},
+                              {"r", "0.02"}}},
+                            {"L", ""}};
+  (std::string(c.field) == "L" ? request["L"] : request["values"][c.field]) = c.text;
+  const auto answer = nlohmann::json::parse(computePage(request.dump()));
+  ASSERT_FALSE(answer["ok"].get<bool>());
+  EXPECT_EQ(answer["field"], c.refusedAt);
+  EXPECT_EQ(answer["message"].get<std::string>().rfind(c.message, 0), 0u) << answer["message"];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, PageEngineTest,
+    testing::Values(PageCase{"RatioInPerCent", "r", "2", "r",
+                             "invalid section data: r = 2: main steel"},
+                    PageCase{"DecimalComma", "fc", "0,21", "fc", "\"0,21\" is not a number"},
+                    PageCase{"NarrowSection", "b", "11", "b", "invalid section data: b = 11:"},
+                    PageCase{"OverConfined", "fsy", "500", "", "invalid section data: fcc = -"},
+                    PageCase{"NoLength", "L", "-3", "L", "\"-3\" is not a positive length"}),
+    [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace mphi
