@@ -17,8 +17,7 @@ constexpr int kUnreadable = 2;  // also bad arguments
 constexpr int kRowsRefused = 3;
 
 int fail(const std::string& message, int status) {
-  std::cerr << kTool << ": " << message << "\n";
-  return status;
+  return mphi::failWith(kTool, message, status);
 }
 
 }  // namespace

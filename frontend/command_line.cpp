@@ -35,6 +35,11 @@ bool parseLoadList(const std::string& text, std::vector<float>& loads, std::stri
   return !loads.empty();
 }
 
+int failWith(const std::string& tool, const std::string& message, int status) {
+  std::cerr << tool << ": " << message << "\n";
+  return status;
+}
+
 void addVersion(CLI::App& app, const std::string& tool) {
   app.set_version_flag("--version", tool + " " + kToolsVersion);
 }

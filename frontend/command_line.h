@@ -18,6 +18,9 @@ CLI::Validator positiveNumber();
 // finite number in `bad`.
 bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad);
 
+// Writes "TOOL: message" on standard error; returns `status`.
+int failWith(const std::string& tool, const std::string& message, int status);
+
 // Adds --version to `app`.
 void addVersion(CLI::App& app, const std::string& tool);
 // Parses; returns -1 to go on, or the status to exit with (0 after --help

@@ -21,8 +21,7 @@ constexpr char kTool[] = "mphi-report";
 constexpr int kBadInput = 2;  // unusable arguments or SECTION file
 
 int fail(const std::string& message, int status) {
-  std::cerr << kTool << ": " << message << "\n";
-  return status;
+  return mphi::failWith(kTool, message, status);
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ constexpr char kTool[] = "mphi-sweep";
 constexpr int kBadArguments = 2;
 
 int fail(const std::string& message, int status) {
-  std::cerr << kTool << ": " << message << "\n";
-  return status;
+  return mphi::failWith(kTool, message, status);
 }
 
 // mphi's line for a refused input, under this tool's name.
