@@ -102,16 +102,20 @@ struct Range {
   }
 };
 
-// Shortens a text that cannot fit `width` at `size`.
-std::string fitted(const std::string& text, double size, double width) {
-  std::string t = text;
-  while (!t.empty() && textWidth(t, size) > width) {
-    do t.pop_back();  // whole UTF-8 characters
-    while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80);
-    if (!t.empty()) t.pop_back();
-    t += "\xE2\x80\xA6";
+void dropLastCharacter(std::string& text) {
+  while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
+    text.pop_back();  // continuation bytes of a UTF-8 character
   }
-  return t;
+  if (!text.empty()) text.pop_back();
+}
+
+// Shortens a text that cannot fit `width` at `size`, ending it with "…".
+std::string fitted(const std::string& text, double size, double width) {
+  if (textWidth(text, size) <= width) return text;
+  const std::string ellipsis = "\xE2\x80\xA6";
+  std::string t = text;
+  while (!t.empty() && textWidth(t + ellipsis, size) > width) dropLastCharacter(t);
+  return t + ellipsis;
 }
 
 // Where one panel's parts go, worked out before anything is drawn.

@@ -51,6 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
         AxisCase{"NothingToShow", 0, 0, 6, 0.5, 0, {"-1.0", "-0.5", "0.0", "0.5", "1.0"}}),
     [](const testing::TestParamInfo<AxisCase>& info) { return info.param.name; });
 
+// A text too long for the picture is cut, whole characters, to fit.
+TEST(SvgChartTest, LongTextsAreCutToFit) {
+  const std::string title(300, 'x');
+  const std::string svg = svgPicture(title + "\xCF\x86", {Panel{}});
+  const std::size_t start = svg.find("class=\"title\">") + 15;
+  const std::string shown = svg.substr(start, svg.find("</text>", start) - start);
+  EXPECT_LE(textWidth(shown, 15), 780);
+  EXPECT_EQ(shown.substr(shown.size() - 3), "\xE2\x80\xA6");
+  EXPECT_EQ(shown.find_first_not_of('x'), shown.size() - 3);
+}
+
 TEST(SvgChartTest, FactorNamesThePower) {
   EXPECT_EQ(factorText(0), "");
   EXPECT_EQ(factorText(3), "\xC3\x97 10\xC2\xB3 ");
