@@ -101,6 +101,16 @@ INSTANTIATE_TEST_SUITE_P(
                               "rcc = -25.99063: the confined-concrete law is undefined for this "
                               "concrete and confinement (it needs 0 < fcc/ecc < Ec)"},
                     CheckCase{"HighStrengthConfined", [](SectionData& s) { s.fc = 1.2f; }, ""},
+                    CheckCase{"HeavyTiesInASmallSection",
+                              [](SectionData& s) {
+                                s.b = s.h = 14;
+                                s.clearb1cm = 3;
+                                s.dbcm = 10;
+                                s.sccm = 50;
+                                s.fsy = 1.5f;
+                              },
+                              "rcc = 0.7503521: the confined-concrete law is undefined for this "
+                              "concrete and confinement (it needs 0 < fcc/ecc < Ec)"},
                     CheckCase{"AstronomicalDepth", [](SectionData& s) { s.h = 2.1e35f; },
                               "h = 2.1e+35: section depth must be at most 10000 cm"},
                     CheckCase{"HundredMetreSection", [](SectionData& s) { s.b = s.h = 10000; },
