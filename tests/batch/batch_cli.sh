@@ -6,16 +6,8 @@ set -u
 batch=$1
 mphi=$2
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failed=0
-check() {  # label expected-status actual-status
-  if [ "$2" != "$3" ]; then
-    echo "$1: exit status $3, expected $2"
-    failed=1
-  fi
-}
+tool=$batch
+source "$here/../cli_checks.sh"
 expect_line() {  # file line-number expected-start
   sed -n "$2p" "$1" | grep -qF -- "$3" || { echo "$1 line $2: $(sed -n "$2p" "$1")"; failed=1; }
 }
@@ -54,13 +46,6 @@ expect_line crossed.csv 3 ",C1,1F,ok,150,0.8Mu,"
 cmp -s <(sed -n 2p crossed.csv | cut -d, -f19-) <(cd "mphi-C1" && "$batch" "$here/mixed.csv" --loads=-20 | sed -n 2p | cut -d, -f19-) \
   || { echo "a load's results depend on the others"; failed=1; }
 
-refuse() {  # label expected-status expected-stderr args...
-  local label=$1 status=$2 message=$3
-  shift 3
-  "$batch" "$@" >out 2>err
-  check "$label" "$status" $?
-  head -n 1 err | grep -qF -- "$message" || { echo "$label: standard error:"; cat err; failed=1; }
-}
 : >empty.csv
 printf 'b,h\n"40,35\n' >open_quote.csv
 mkdir folder

@@ -5,16 +5,8 @@ set -u
 report=$1
 here=$(cd "$(dirname "$0")/.." && pwd)
 worked=$here/e2e/cases/worked_example/expected_SECTION
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failed=0
-check() {  # label expected-status actual-status
-  if [ "$2" != "$3" ]; then
-    echo "$1: exit status $3, expected $2"
-    failed=1
-  fi
-}
+tool=$report
+source "$here/cli_checks.sh"
 
 cp "$worked" SECTION
 "$report" --svg plot.svg --csv table.csv --length 200 >out 2>err

@@ -7,16 +7,8 @@ sweep=$1
 mphi=$2
 here=$(cd "$(dirname "$0")/.." && pwd)
 input=$here/e2e/cases/worked_example/stdin
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failed=0
-check() {  # label expected-status actual-status
-  if [ "$2" != "$3" ]; then
-    echo "$1: exit status $3, expected $2"
-    failed=1
-  fi
-}
+tool=$sweep
+source "$here/cli_checks.sh"
 
 # 10000 T is beyond the section: a row that ends in no_equilibrium.
 loads=-50,0,100.5,250,10000
@@ -64,13 +56,6 @@ awk -F, 'NR == 2 && ($2 > -105.83 || $2 < -105.85) { exit 1 } NR == 22 && ($2 < 
   dflt.csv || { echo "default loads should run from -105.84 to 326.25 T"; failed=1; }
 ls -R | grep -q tmp && { echo "temporary file left behind"; failed=1; }
 
-refuse() {  # label expected-status expected-stderr-start args... (stdin: the input)
-  local label=$1 status=$2 message=$3
-  shift 3
-  "$sweep" "$@" >out 2>err
-  check "$label" "$status" $?
-  head -n 1 err | grep -qF -- "$message" || { echo "$label: standard error:"; cat err; failed=1; }
-}
 sed 's/40 35 0.02/40 35 2/' "$input" >percent.in
 head -n 7 "$input" >short.in
 printf '12a\n' >letter.in
