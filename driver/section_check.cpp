@@ -1,5 +1,6 @@
 #include "driver/section_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -53,6 +54,11 @@ std::string findSectionFault(const SectionData& s) {
   if (s.b > kMaxSize) return fault("b", s.b, "section width must be at most 10000 cm");
   if (s.h > kMaxSize) return fault("h", s.h, "section depth must be at most 10000 cm");
   if (s.dcm <= 0) return fault("dcm", s.dcm, "main bar diameter must be positive");
+  // A bar wider than the section is no bar; far beyond it the bar area
+  // overflows single precision and the steel forces turn NaN.
+  if (s.dcm >= std::min(s.b, s.h)) {
+    return fault("dcm", s.dcm, "main bar diameter must be smaller than the section");
+  }
   if (s.r < 0) return fault("r", s.r, "reinforcement ratio must not be negative");
   if (s.clearb1cm < 0) return fault("clearb1cm", s.clearb1cm, "cover must not be negative");
   if (s.b - 2 * static_cast<double>(s.clearb1cm) <= 0 ||

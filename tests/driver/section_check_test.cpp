@@ -113,8 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "concrete and confinement (it needs 0 < fcc/ecc < Ec)"},
                     CheckCase{"AstronomicalDepth", [](SectionData& s) { s.h = 2.1e35f; },
                               "h = 2.1e+35: section depth must be at most 10000 cm"},
-                    CheckCase{"HundredMetreSection", [](SectionData& s) { s.b = s.h = 10000; },
-                              ""}),
+                    CheckCase{"HundredMetreSection", [](SectionData& s) { s.b = s.h = 10000; }, ""},
+                    CheckCase{"BarWiderThanTheSection", [](SectionData& s) { s.dcm = 6.6e18f; },
+                              "dcm = 6.6e+18: main bar diameter must be smaller than the section"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
 
 // Ties far beyond any practical confinement push the strength formula
