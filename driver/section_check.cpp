@@ -6,13 +6,17 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/curvature_stepping.h"
 #include "analysis/material_laws.h"
 
 namespace mphi {
 namespace {
 
-constexpr float kMinSize = 12.0f;     // bars lie 6 cm inside every face
-constexpr float kMaxSize = 10000.0f;  // 100 m
+constexpr float kMinSize = 12.0f;              // bars lie 6 cm inside every face
+constexpr float kMaxSize = 10000.0f;           // 100 m
+constexpr float kMaxSteelStrength = 100.0f;    // T/cm2, about 10 GPa
+constexpr float kMaxSteelModulus = 100000.0f;  // T/cm2, about 10000 GPa
+constexpr float kMostStartStrain = 1.0f;       // twice the load's elastic strain
 
 std::string valueText(double v) {
   if (std::isnan(v)) return "NaN";
@@ -71,6 +75,13 @@ std::string findSectionFault(const SectionData& s) {
   if (s.fy <= 0) return fault("fy", s.fy, "main bar yield strength must be positive");
   if (s.fsy < 0) return fault("fsy", s.fsy, "tie yield strength must not be negative");
   if (s.Es <= 0) return fault("Es", s.Es, "steel modulus must be positive");
+  // Far beyond any steel the bar forces of a large section overflow the
+  // table's single precision.
+  if (s.fy > kMaxSteelStrength) {
+    return fault("fy", s.fy, "main bar yield strength must be at most 100 T/cm2");
+  }
+  if (s.Es > kMaxSteelModulus)
+    return fault("Es", s.Es, "steel modulus must be at most 100000 T/cm2");
 
   const std::vector<Named> fields = {
       {"b", s.b},       {"h", s.h},       {"dt", s.dt},     {"clearh2cm", s.clearh2cm},
@@ -103,6 +114,12 @@ std::string findSectionFault(const SectionData& s) {
   if (m.fcc <= 0) return fault("fcc", m.fcc, "confined concrete strength must be positive");
   const std::vector<Named> rest = {{"ecc", m.ecc}, {"Ec", m.Ec}, {"Esec", m.Esec}, {"rcc", m.rcc}};
   if (const Named* v = firstNonFinite(rest)) return fault(v->first, v->second, kDerivedFault);
+  // The first step starts at twice the load's elastic strain; a load whose
+  // elastic strain alone passes 0.5 is far beyond any section, and strains
+  // of that size overflow the stresses of the laws.
+  if (stepStart(s).Ecm > kMostStartStrain) {
+    return fault("P0", s.P0, "axial load far beyond the section: its elastic strain exceeds 0.5");
+  }
   // The confined law's shape exponent Ec / (Ec - Esec) must exceed 1; at or
   // below it the law gives no stress-strain curve at all.
   if (m.ecc <= 0 || m.Esec >= m.Ec) {

@@ -114,6 +114,19 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"AstronomicalDepth", [](SectionData& s) { s.h = 2.1e35f; },
                               "h = 2.1e+35: section depth must be at most 10000 cm"},
                     CheckCase{"HundredMetreSection", [](SectionData& s) { s.b = s.h = 10000; }, ""},
+                    CheckCase{"SteelBeyondAnySteel",
+                              [](SectionData& s) {
+                                s.b = s.h = 10000;
+                                s.dcm = 1000;
+                                s.fy = 1e30f;
+                                s.Es = 1e34f;
+                              },
+                              "fy = 1e+30: main bar yield strength must be at most 100 T/cm2"},
+                    CheckCase{"ModulusBeyondAnyMaterial", [](SectionData& s) { s.Es = 1e36f; },
+                              "Es = 1e+36: steel modulus must be at most 100000 T/cm2"},
+                    CheckCase{"LoadBeyondAnySection", [](SectionData& s) { s.P0 = 1e6f; },
+                              "P0 = 1000000: axial load far beyond the section: its elastic "
+                              "strain exceeds 0.5"},
                     CheckCase{"BarWiderThanTheSection", [](SectionData& s) { s.dcm = 6.6e18f; },
                               "dcm = 6.6e+18: main bar diameter must be smaller than the section"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
