@@ -19,12 +19,6 @@ struct PreparedRow {
   std::string refusal;  // empty when the row runs
 };
 
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool safeName(const std::string& id) {
   return !id.empty() && id != "." && id != ".." && id.find('/') == std::string::npos &&
          id.find('\0') == std::string::npos;
@@ -47,7 +41,7 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, bool sectionFil
   for (std::size_t i = 0; i < requiredColumns().size(); ++i) {
     const std::string& name = requiredColumns()[i];
     const std::string cell = row[static_cast<std::size_t>(columnOf(t, name))];
-    if (!readNumberToken(trimmed(cell), *targets[i])) {
+    if (!readNumberToken(cell, *targets[i])) {
       p.refusal = "row " + number + ", column " + name + ": \"" + cell + "\" is not a number";
       return p;
     }
@@ -67,7 +61,7 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, bool sectionFil
     }
   }
   const std::string fault = prepareSection(s);
-  if (!fault.empty()) p.refusal = fault.substr(fault.find(':') + 2);  // without "mphi: "
+  p.refusal = withoutProgramName(fault);
   return p;
 }
 

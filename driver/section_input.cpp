@@ -36,6 +36,11 @@ SectionInput sectionFromInput(const std::string& text, const std::string& fileNa
   return input;
 }
 
+std::string withoutProgramName(const std::string& line) {
+  const std::string prefix = "mphi: ";
+  return line.compare(0, prefix.size(), prefix) == 0 ? line.substr(prefix.size()) : line;
+}
+
 std::string sectionFileText(const SectionData& section, const Curve& curve) {
   std::string text;
   RecordWriter writer = makeRecordWriter(keepSectionLine, &text);

@@ -22,6 +22,10 @@ SectionInput sectionFromInput(const std::string& text, const std::string& fileNa
 // and checks it; the line of the first fault, or empty.
 std::string prepareSection(SectionData& section);
 
+// mphi's line without its "mphi: ", for tools that give it under their own
+// name or as a row's status.
+std::string withoutProgramName(const std::string& line);
+
 // SECTION's bytes for the section data and its curve, exactly as mphi
 // writes them: the echo, the table and the initial-yield point, CR LF.
 std::string sectionFileText(const SectionData& section, const Curve& curve);

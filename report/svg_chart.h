@@ -12,6 +12,14 @@ namespace mphi {
 
 constexpr double kCharWidth = 0.6;  // estimated glyph width, in font sizes
 
+// Words of the charts' labels as UTF-8 literals, for joining with others.
+#define MPHI_TCM \
+  "T\xC2\xB7"    \
+  "cm"
+#define MPHI_PHI "\xCF\x86"
+#define MPHI_MU "\xCE\xBC"
+#define MPHI_DELTA "\xCE\x94"
+
 struct Box {
   double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };

@@ -13,14 +13,6 @@ const char* const kPriestleyColour = "#1e8449";
 const char* const kLevelColour = "#7f7f7f";
 const char* const kKeyColour = "#111111";
 
-// "T·cm", "φ", "μ", "Δ" as UTF-8.
-#define TCM   \
-  "T\xC2\xB7" \
-  "cm"
-#define PHI "\xCF\x86"
-#define MU "\xCE\xBC"
-#define DELTA "\xCE\x94"
-
 std::string format(const char* pattern, double a, double b = 0, double c = 0) {
   char text[200];
   std::snprintf(text, sizeof text, pattern, a, b, c);
@@ -46,10 +38,10 @@ void keyPoint(Panel& p, double x, double y, Shape shape, const std::string& text
 Panel momentCurvature(const SectionFile& f, const CurveReport& r) {
   const CurveSummary& s = r.summary;
   Panel p;
-  p.xName = "Curvature " PHI;
+  p.xName = "Curvature " MPHI_PHI;
   p.xUnit = "1/cm";
   p.yName = "Moment M";
-  p.yUnit = TCM;
+  p.yUnit = MPHI_TCM;
   if (s.end == CurveEnd::NothingComputed) {
     p.empty = "no step was computed";
     return p;
@@ -66,39 +58,42 @@ Panel momentCurvature(const SectionFile& f, const CurveReport& r) {
   const double level = 0.8 * s.peak.m;
   const double phiU = s.ultimate.k;
   p.series.push_back(line({0, phiU}, {level, level}, kLevelColour, "2 4", "level"));
-  p.legend.push_back({format("0.8 Mu = %.0f " TCM, level), kLevelColour, true, "2 4", Shape::None});
+  p.legend.push_back(
+      {format("0.8 Mu = %.0f " MPHI_TCM, level), kLevelColour, true, "2 4", Shape::None});
 
   const Caltrans& c = r.caltrans;
   if (c.state == CaltransState::Done) {
     p.series.push_back(
         line({0, c.phiYi, phiU}, {0, c.Mp, c.Mp}, kCaltransColour, "8 5", "caltrans"));
-    p.legend.push_back({format("Caltrans: Mp = %.0f " TCM ", " MU PHI " = %.3g", c.Mp, c.muPhi) +
-                            (c.overstates ? " (above Mu)" : ""),
-                        kCaltransColour, true, "8 5", Shape::None});
+    p.legend.push_back(
+        {format("Caltrans: Mp = %.0f " MPHI_TCM ", " MPHI_MU MPHI_PHI " = %.3g", c.Mp, c.muPhi) +
+             (c.overstates ? " (above Mu)" : ""),
+         kCaltransColour, true, "8 5", Shape::None});
   }
   const Priestley& n = r.priestley;
   if (n.yielded) {
     p.series.push_back(
         line({0, n.phiY, phiU}, {0, n.Mn, n.Mn}, kPriestleyColour, "3 3", "priestley"));
-    p.legend.push_back({format("Priestley: Mn = %.0f " TCM ", " MU PHI " = %.3g", n.Mn, n.muPhi) +
-                            " (" + limitName(n.limit) + ")",
-                        kPriestleyColour, true, "3 3", Shape::None});
+    p.legend.push_back(
+        {format("Priestley: Mn = %.0f " MPHI_TCM ", " MPHI_MU MPHI_PHI " = %.3g", n.Mn, n.muPhi) +
+             " (" + limitName(n.limit) + ")",
+         kPriestleyColour, true, "3 3", Shape::None});
   }
   if (s.yielded) {
     keyPoint(p, f.Ky, f.My, Shape::Circle,
-             format("first yield: " PHI " = %.4g 1/cm, M = %.0f " TCM, f.Ky, f.My));
+             format("first yield: " MPHI_PHI " = %.4g 1/cm, M = %.0f " MPHI_TCM, f.Ky, f.My));
   }
   keyPoint(p, s.peak.k, s.peak.m, Shape::Square,
-           format("peak: " PHI " = %.4g 1/cm, Mu = %.0f " TCM, s.peak.k, s.peak.m));
+           format("peak: " MPHI_PHI " = %.4g 1/cm, Mu = %.0f " MPHI_TCM, s.peak.k, s.peak.m));
   keyPoint(p, phiU, s.ultimate.m, Shape::Triangle,
-           format("ultimate: " PHI "u = %.4g 1/cm, M = %.0f " TCM, phiU, s.ultimate.m));
+           format("ultimate: " MPHI_PHI "u = %.4g 1/cm, M = %.0f " MPHI_TCM, phiU, s.ultimate.m));
   return p;
 }
 
 Panel forceDisplacement(const SectionFile& f, const CurveReport& r) {
   const Drift& d = r.drift;
   Panel p;
-  p.xName = "Top displacement " DELTA;
+  p.xName = "Top displacement " MPHI_DELTA;
   p.xUnit = "cm";
   p.yName = "Lateral force V";
   p.yUnit = "T";
@@ -108,13 +103,15 @@ Panel forceDisplacement(const SectionFile& f, const CurveReport& r) {
     curve.y.push_back(q.V);
   }
   p.series.push_back(curve);
-  p.legend.push_back({format("cantilever L = %g cm, P0 = %g T (P-" DELTA " included)", d.L, f.P0),
-                      kCurveColour, true, "", Shape::None});
+  p.legend.push_back(
+      {format("cantilever L = %g cm, P0 = %g T (P-" MPHI_DELTA " included)", d.L, f.P0),
+       kCurveColour, true, "", Shape::None});
   p.markers.push_back({d.curve.back().delta, d.Vu, Shape::Triangle, kKeyColour});
-  p.legend.push_back({format(DELTA "y = %.3g cm, " DELTA "u = %.3g cm, " MU DELTA " = %.3g",
-                             d.deltaY, d.deltaU, d.muDelta) +
-                          format(", drift %.2f %%, Vu = %.3g T", 100 * d.driftU, d.Vu),
-                      kKeyColour, false, "", Shape::Triangle});
+  p.legend.push_back(
+      {format(MPHI_DELTA "y = %.3g cm, " MPHI_DELTA "u = %.3g cm, " MPHI_MU MPHI_DELTA " = %.3g",
+              d.deltaY, d.deltaU, d.muDelta) +
+           format(", drift %.2f %%, Vu = %.3g T", 100 * d.driftU, d.Vu),
+       kKeyColour, false, "", Shape::Triangle});
   return p;
 }
 
@@ -124,8 +121,9 @@ std::string svgPlot(const SectionFile& f, const CurveReport& r) {
   std::vector<Panel> panels = {momentCurvature(f, r)};
   if (r.hasDrift) panels.push_back(forceDisplacement(f, r));
   char title[160];
-  std::snprintf(title, sizeof title, "M-" PHI " curve: b \xC3\x97 h = %g \xC3\x97 %g cm, P0 = %g T",
-                f.b, f.h, f.P0);
+  std::snprintf(title, sizeof title,
+                "M-" MPHI_PHI " curve: b \xC3\x97 h = %g \xC3\x97 %g cm, P0 = %g T", f.b, f.h,
+                f.P0);
   return svgPicture(title, panels);
 }
 

@@ -8,11 +8,6 @@
 namespace mphi {
 namespace {
 
-#define TCM   \
-  "T\xC2\xB7" \
-  "cm"
-#define PHI "\xCF\x86"
-
 bool hasCurve(const LoadResult& l) {
   return l.result.report.summary.end != CurveEnd::NothingComputed;
 }
@@ -54,7 +49,7 @@ void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const char* nam
 std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads) {
   Panel p;
   p.xName = "Moment M";
-  p.xUnit = TCM;
+  p.xUnit = MPHI_TCM;
   p.yName = "Axial load P0";
   p.yUnit = "T";
   addCapacity(p, loads, "Mu (peak)", "mu", "#1f4e9a", "", [](const SectionResult& r, double& m) {
@@ -89,10 +84,10 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
 
 std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>& loads) {
   Panel p;
-  p.xName = "Curvature " PHI;
+  p.xName = "Curvature " MPHI_PHI;
   p.xUnit = "1/cm";
   p.yName = "Moment M";
-  p.yUnit = TCM;
+  p.yUnit = MPHI_TCM;
   const double last = loads.size() > 1 ? static_cast<double>(loads.size() - 1) : 1;
   for (std::size_t i = 0; i < loads.size(); ++i) {
     if (!hasCurve(loads[i])) continue;
@@ -110,7 +105,7 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
     p.legend.push_back({text, s.colour, true, "", Shape::None});
   }
   if (p.series.empty()) p.empty = "no load has a curve";
-  return svgPicture(sectionTitle("M-" PHI " curves by axial load", section), {p});
+  return svgPicture(sectionTitle("M-" MPHI_PHI " curves by axial load", section), {p});
 }
 
 }  // namespace mphi

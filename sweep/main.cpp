@@ -22,11 +22,6 @@ int fail(const std::string& message, int status) {
   return mphi::failWith(kTool, message, status);
 }
 
-// mphi's line for a refused input, under this tool's name.
-std::string retold(const std::string& mphiLine) {
-  return mphiLine.substr(mphiLine.find(':') + 2);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,7 +62,7 @@ int main(int argc, char** argv) {
   if (!mphi::readWholeFile(input, text, reason))
     return fail("cannot open " + input + ": " + reason, kBadArguments);
   const mphi::SectionInput in = mphi::sectionFromInput(text, input == "-" ? "stdin" : input);
-  if (in.status != 0) return fail(retold(in.error), in.status);
+  if (in.status != 0) return fail(mphi::withoutProgramName(in.error), in.status);
   if (loads.empty()) loads = mphi::defaultLoads(in.section, count);
 
   const mphi::Progress progress = mphi::startProgress("loads", loads.size());

@@ -214,8 +214,12 @@ int nextValue(Scan& s, Value& value) {
 
 }  // namespace
 
-bool readNumberToken(const std::string& token, float& value) {
-  return convertNumber(token, value);  // it takes the whole token or nothing
+bool readNumberToken(const std::string& text, float& value) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return false;
+  const std::size_t last = text.find_last_not_of(" \t");
+  // convertNumber takes the whole token or nothing.
+  return convertNumber(text.substr(first, last - first + 1), value);
 }
 
 int readReals(NumberReader& reader, float* const targets[], std::size_t count) {

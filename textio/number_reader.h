@@ -20,9 +20,10 @@ struct NumberReader {
   LineSource lines;
 };
 
-// One number token as a statement reads it ("4.2", "42E-1", "0.42+1"),
-// stored as the nearest float; false when the text is not one number.
-bool readNumberToken(const std::string& token, float& value);
+// One number as a statement reads it ("4.2", "42E-1", "0.42+1"), blanks
+// and tabs around it passed over, stored as the nearest float; false when
+// the text is not one number.
+bool readNumberToken(const std::string& text, float& value);
 
 // Fills `targets` in order from a new line of the reader's source. Returns 0
 // when the last target is done, else the number of the diagnostic that ends

@@ -44,12 +44,6 @@ std::string refusal(const std::string& field, const std::string& message) {
   return json{{"ok", false}, {"field", field}, {"message", message}}.dump();
 }
 
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 const char* endingWords(CurveEnding ending) {
   switch (ending) {
     case CurveEnding::PointEightMu:
@@ -74,15 +68,15 @@ std::string computePage(const std::string& requestText) {
   const json values = request.value("values", json::object());
   SectionData s;
   for (const FormField& f : kFields) {
-    const std::string text = trimmed(values.value(f.name, std::string()));
+    const std::string text = values.value(f.name, std::string());
     if (!readNumberToken(text, s.*f.value)) {
       return refusal(f.name, "\"" + text + "\" is not a number");
     }
   }
   double length = 0;
-  const std::string lengthText = trimmed(request.value("L", std::string()));
+  const std::string lengthText = request.value("L", std::string());
   float L = 0;
-  if (!lengthText.empty()) {
+  if (lengthText.find_first_not_of(" \t") != std::string::npos) {  // blank: no drift
     if (!readNumberToken(lengthText, L) || !(L > 0)) {
       return refusal("L", "\"" + lengthText + "\" is not a positive length");
     }
@@ -91,7 +85,7 @@ std::string computePage(const std::string& requestText) {
   const std::string fault = prepareSection(s);
   if (!fault.empty()) {
     // "mphi: invalid section data: NAME = ...": at its field where the form has one.
-    const std::string line = fault.substr(fault.find(':') + 2);
+    const std::string line = withoutProgramName(fault);
     const std::size_t nameStart = line.find(": ") + 2;
     const std::string name = line.substr(nameStart, line.find(' ', nameStart) - nameStart);
     std::string field;
