@@ -15,7 +15,8 @@ BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all run test bench fuzz fuzz-deps exhaustive deps clean web web-deps web-test web-compare
+.PHONY: all run test bench fuzz fuzz-deps exhaustive deps test-deps bench-deps clean web web-deps \
+  web-engine web-test web-compare
 
 all: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DMPHI_OUTPUT_DIR=$(CURDIR)/$(BUILD) >/dev/null
@@ -36,40 +37,36 @@ run: all
 	  && cat columns-results.csv
 	@$(MAKE) web >/dev/null && echo "---- the page: open $(CURDIR)/$(WEB)/mphi.html in a browser ----"
 
-test: deps
+test: deps test-deps
 	cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Debug -DMPHI_SANITIZE=ON -DMPHI_TESTS=ON >/dev/null
 	cmake --build $(BUILD)/test -j $(JOBS)
 	cd $(BUILD)/test && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) web-test
 
-# The page: the analysis compiled to WebAssembly by Debian's emscripten,
-# inlined with its worker into one HTML file that runs from file://.
+# The page: the analysis compiled to WebAssembly by Debian's emscripten
+# from the same CMake targets as the native build, inlined with its worker
+# into one HTML file that runs from file://. Debian's emscripten finds its
+# optimiser's acorn only through NODE_PATH.
 WEB := $(BUILD)/web
-WEB_SOURCES := $(wildcard analysis/*.cpp) driver/bar_layout.cpp driver/section_check.cpp \
-  driver/section_dialogue.cpp driver/section_input.cpp $(wildcard textio/*.cpp) \
-  $(filter-out report/main.cpp,$(wildcard report/*.cpp)) frontend/parallel.cpp \
-  frontend/section_result.cpp sweep/load_sweep.cpp sweep/interaction_svg.cpp \
-  web/page_engine.cpp web/main_wasm.cpp
-WEB_HEADERS := $(wildcard analysis/*.h driver/*.h textio/*.h report/*.h frontend/*.h sweep/*.h web/*.h)
-# Debian's emscripten finds its optimiser's acorn only through NODE_PATH.
-EMXX := NODE_PATH=/usr/share/nodejs em++
-EMFLAGS := -std=c++17 -O2 -Wall -Wextra -Werror -ffp-contract=off -fexceptions -I. -I$(WEB)/include \
-  -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_FUNCTIONS=_mphi_compute \
-  -sEXPORTED_RUNTIME_METHODS=ccall
+WASM := $(BUILD)/wasm
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
 
-web: web-deps $(WEB)/mphi.html
+web: web-deps web-engine $(WEB)/mphi.html
 
-$(WEB)/engine.js: $(WEB_SOURCES) $(WEB_HEADERS)
-	mkdir -p $(WEB)/include && ln -sfn /usr/include/nlohmann $(WEB)/include/nlohmann
-	$(EMXX) $(EMFLAGS) -sENVIRONMENT=worker $(WEB_SOURCES) -o $@
+web-engine:
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	$(EMSCRIPTEN_ENV) cmake --build $(WASM) -j $(JOBS) --target mphi_engine_worker mphi_engine_node
 
-$(WEB)/mphi.html: web/page.html web/worker.js web/build_page.mjs $(WEB)/engine.js
-	node web/build_page.mjs web/page.html $(WEB)/engine.js web/worker.js $@
+$(WASM)/mphi_engine_worker.js: web-engine
 
-# The page's engine for Node against the native analysis on 2000 sections.
+$(WEB)/mphi.html: web/page.html web/worker.js web/build_page.mjs $(WASM)/mphi_engine_worker.js
+	mkdir -p $(WEB)
+	node web/build_page.mjs web/page.html $(WASM)/mphi_engine_worker.js web/worker.js $@
+
+# The page's engine for Node against the native analysis on 2000 sections;
+# any difference fails.
 web-compare: web all
-	$(EMXX) $(EMFLAGS) -sENVIRONMENT=node $(WEB_SOURCES) -o $(WEB)/engine-node.js
-	node web/compare_native.mjs $(CURDIR)/$(WEB)/engine-node.js $(BUILD)/mphi-batch $(WEB)/compare 2000
+	node web/compare_native.mjs $(CURDIR)/$(WASM)/mphi_engine_node.js $(BUILD)/mphi-batch $(WEB)/compare 2000
 
 # emscripten, and for the page's test Chromium, from Debian where missing;
 # puppeteer-core from npm into the build folder, without a lock file.
@@ -86,7 +83,7 @@ web-test: web
 	node $(WEB)/test/page_test.mjs $(CURDIR)/$(WEB)/mphi.html \
 	  $(CURDIR)/tests/e2e/cases/worked_example/expected_SECTION
 
-bench: deps
+bench: deps bench-deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DMPHI_BENCH=ON >/dev/null
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/bench/mphi_bench
@@ -118,19 +115,25 @@ fuzz-deps:
 	  | clang++ -x c++ -fsanitize=fuzzer,address,undefined -o /dev/null - 2>/dev/null || { \
 	  apt-get update && apt-get install -y clang libclang-rt-dev; }
 
-exhaustive: deps
+exhaustive: deps test-deps
 	cmake -S . -B $(BUILD)/exhaustive -DCMAKE_BUILD_TYPE=Release -DMPHI_TESTS=ON >/dev/null
 	cmake --build $(BUILD)/exhaustive -j $(JOBS) --target field_exhaustive
 	$(BUILD)/exhaustive/tests/field_exhaustive
 
-# The compiler, CMake, GoogleTest and Google Benchmark come with this kind of
-# machine; CLI11, nlohmann/json and libcsv may not. Install only what is missing.
+# What the programs need; the compiler and CMake come with this kind of
+# machine, CLI11, nlohmann/json and libcsv may not. Install only what is
+# missing. GoogleTest and Google Benchmark only for `make test` and `make
+# bench`.
 deps:
-	@command -v cmake >/dev/null && test -f /usr/include/gtest/gtest.h \
-	  && test -f /usr/include/benchmark/benchmark.h && test -f /usr/include/CLI/CLI.hpp \
+	@command -v cmake >/dev/null && command -v g++ >/dev/null && test -f /usr/include/CLI/CLI.hpp \
 	  && test -f /usr/include/nlohmann/json.hpp && test -f /usr/include/csv.h || { \
-	  apt-get update && apt-get install -y g++ cmake make libgtest-dev libbenchmark-dev \
-	    libcli11-dev nlohmann-json3-dev libcsv-dev; }
+	  apt-get update && apt-get install -y g++ cmake make libcli11-dev nlohmann-json3-dev libcsv-dev; }
+
+test-deps:
+	@test -f /usr/include/gtest/gtest.h || { apt-get update && apt-get install -y libgtest-dev; }
+
+bench-deps:
+	@test -f /usr/include/benchmark/benchmark.h || { apt-get update && apt-get install -y libbenchmark-dev; }
 
 clean:
 	rm -rf $(BUILD)

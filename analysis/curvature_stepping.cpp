@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "analysis/results_report.h"
-
 namespace mphi {
 namespace {
 
@@ -62,7 +60,7 @@ SearchEnd searchDepth(const SectionModel& model, float Ecm, const StepStart& sta
 }
 
 int traceCurve(const SectionModel& model, const SectionData& s, CurveState& state,
-               RecordWriter& console, const SteppingLimits& limits, const StepObserver& observer) {
+               const SteppingLimits& limits, const StepObserver& observer) {
   const StepStart start = stepStart(s);
   state.Ecm = start.Ecm;
   state.J = 1;
@@ -71,11 +69,11 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
   int abandoned = 0;
   for (;;) {
     if (state.J == kTableRows) {  // no row left for another step
-      state.ending = CurveEnding::TableFull;
+      state.ending = CurveEnd::TableFull;
       return kTableRows;
     }
     ++state.J;
-    if (state.J > kWarnPastRow) writeConsoleText(console, kTableFullWarning);
+    if (state.J > kWarnPastRow) state.events.push_back({StepEventKind::PastRowLimit, state.J, 0});
 
     SectionForces forces;
     const SearchEnd end = searchDepth(model, state.Ecm, start, limits.trials, state.c, forces);
@@ -84,8 +82,7 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
       // Load beyond the section's capacity, or balanced only at a vanishing
       // depth: no later step would find equilibrium either.
       if (++abandoned == limits.abandonedInARow) {
-        writeConsoleText(console, kNoEquilibrium);
-        state.ending = CurveEnding::NoEquilibrium;
+        state.ending = CurveEnd::NoEquilibrium;
         return state.J;
       }
       continue;
@@ -94,8 +91,7 @@ int traceCurve(const SectionModel& model, const SectionData& s, CurveState& stat
     if (observer.seen != nullptr) {
       observer.seen(observer.context, state.J, end, state.c, forces.Fs + forces.Fc - start.PN);
     }
-    if (endOfStepCheck(state, model, forces, end == SearchEnd::OutOfTrials, console) ==
-        StepEnd::EndCurve) {
+    if (endOfStepCheck(state, model, forces, end == SearchEnd::OutOfTrials) == StepEnd::EndCurve) {
       return state.J;
     }
   }

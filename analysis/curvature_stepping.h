@@ -3,9 +3,8 @@
 #pragma once
 
 #include "analysis/key_points.h"
-#include "analysis/section_data.h"
 #include "analysis/section_model.h"
-#include "textio/record_writer.h"
+#include "section/section_data.h"
 
 namespace mphi {
 
@@ -41,7 +40,6 @@ struct StepObserver {
 // Traces the curve from the origin row; returns the number of table rows
 // to report.
 int traceCurve(const SectionModel& model, const SectionData& section, CurveState& state,
-               RecordWriter& console, const SteppingLimits& limits = {},
-               const StepObserver& observer = {});
+               const SteppingLimits& limits = {}, const StepObserver& observer = {});
 
 }  // namespace mphi

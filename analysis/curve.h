@@ -1,5 +1,7 @@
-// A traced moment-curvature curve as a value: what SECTION and the console
-// receive from one analysis.
+// A moment-curvature curve as a value, whichever model traced it: its
+// points, the key points the model defines, how it ended and what happened
+// on the way. Units T and cm; strains compression positive. No text: the
+// front ends say it in their own words.
 #pragma once
 
 #include <string>
@@ -7,31 +9,85 @@
 
 namespace mphi {
 
-// How the stepping stopped.
-enum class CurveEnding {
+enum class CurveEnd {
   PointEightMu,     // the moment fell below 0.8 of its peak
-  CompressionBars,  // layer 1 reached 40 ey past a fibre strain of 0.003
-  TensionBars,      // layer 8 likewise
-  NoEquilibrium,    // the load found no balancing neutral axis
-  TableFull,        // 500 rows
+  CompressionBars,  // the bars nearest the compression face failed
+  TensionBars,      // the outermost tension bars failed
+  CoreCrushing,     // the core edge reached its ultimate strain
+  AxialCapacity,    // equilibrium lost past some strain
+  NoEquilibrium,    // no neutral axis balances the load at all
+  TableFull,        // the specified model's 500-row table is full
+  RowCap,           // the assessment model's 1000 rows
+  NotKnown,         // read back from a file that does not tell
 };
 
-// "0.8Mu", "compression_bars", "tension_bars", "no_equilibrium", "table_full".
-const char* endingName(CurveEnding ending);
+// The one vocabulary of every tool: "0.8Mu", "compression_bars",
+// "tension_bars", "core_crushing", "axial_capacity", "no_equilibrium",
+// "table_full", "row_cap"; "" when not known.
+const char* endName(CurveEnd end);
 
-// One table row: curvature 1/cm, moment T.cm, fibre strain, neutral-axis
-// depth cm; zeros where no step was recorded.
-struct CurveRow {
-  float k = 0, m = 0, e = 0, c = 0;
+struct CurvePoint {
+  double phi = 0;  // curvature, 1/cm
+  double M = 0;    // moment about mid-depth, T.cm
+  double eps = 0;  // extreme-fibre strain
+  double c = 0;    // neutral-axis depth below the compression face, cm
+  int row = 0;     // the model's row number: SECTION's, for the specified model
+};
+
+// A point the model names on its curve; `exists` false when the curve never
+// reaches it.
+struct KeyPoint {
+  bool exists = false;
+  std::string governed;  // what set it ("steel ey", "extreme fibre 0.002")
+  double eps = 0, c = 0, phi = 0, M = 0;
+  double epsCore = 0;     // core edge on the compression side
+  double epsTension = 0;  // outermost tension bars, positive when stretched
+  int row = 0;            // the row it lies on, where it is a row
+};
+
+struct KeyPoints {
+  KeyPoint firstYield;
+  KeyPoint tensionSteelYield;
+  KeyPoint serviceability;
+  KeyPoint peak;
+  KeyPoint damageControl;
+  KeyPoint ultimate;
+};
+
+// What happened at one step, in the order it happened.
+enum class StepEventKind {
+  PastRowLimit,           // a step past row 498
+  OutOfTrials,            // the equilibrium search gave up; value: the fibre strain
+  CompressionBarsFailed,  // value: the strain of the bars nearest the compression face
+  TensionBarsFailed,      // value: the strain of the outermost tension bars
+};
+
+struct StepEvent {
+  StepEventKind kind;
+  int row = 0;
+  double value = 0;
+};
+
+// The model's material constants, MPa and strains; 0 where the model has
+// no such constant.
+struct MaterialConstants {
+  double fc1 = 0;  // unconfined concrete strength
+  double fcc = 0;  // confined strength
+  double ecc = 0;  // strain at the confined peak
+  double Ec = 0;   // tangent modulus
+  double rcc = 0;  // shape exponent of the confined law
+  double fy = 0, ey = 0, esh = 0, esu = 0, fu = 0;
+  double ecu = 0;  // ultimate strain of the core
 };
 
 struct Curve {
-  std::vector<CurveRow> rows;  // rows 1 to J: the origin first, the ending step's zeros last
-  float My = 0;                // moment at initial yield, T.cm; 0 if never reached
-  float Ky = 0;                // curvature at initial yield, 1/cm
-  bool yielded = false;
-  CurveEnding ending = CurveEnding::PointEightMu;
-  std::vector<std::string> console;  // console lines in order, without line ends
+  CurveEnd end = CurveEnd::NotKnown;
+  std::vector<CurvePoint> points;  // the origin first, then every computed row
+  int tableRows = 0;               // rows of the model's table, rows without a result included
+  KeyPoints keys;
+  std::vector<StepEvent> events;
+  MaterialConstants constants;
+  double tensionDepth = 0;  // outermost tension bars below the compression face, cm
 };
 
 }  // namespace mphi

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "analysis/results_report.h"
-
 namespace mphi {
 namespace {
 
@@ -15,9 +13,9 @@ constexpr float kCmPerMmCurvature = 10.0f;  // 1/mm to 1/cm
 }  // namespace
 
 StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionForces& forces,
-                       bool outOfTrials, RecordWriter& console) {
+                       bool outOfTrials) {
   const Materials& mat = model.materials;
-  if (outOfTrials) writeStrainLine(console, s.Ecm);
+  if (outOfTrials) s.events.push_back({StepEventKind::OutOfTrials, s.J, s.Ecm});
   const double M = sectionMoment(model, forces);
   const float Es1 = forces.strain[0];
   const float Es8 = forces.strain[kLayers - 1];
@@ -26,21 +24,20 @@ StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionFo
   if (!(M < 0)) {
     if (M > s.Mu) s.Mu = M;
     if (M < static_cast<double>(kDropToEnd) * s.Mu) {
-      writeConsoleText(console, kReachedPointEight);
-      s.ending = CurveEnding::PointEightMu;
+      s.ending = CurveEnd::PointEightMu;
       return StepEnd::EndCurve;
     }
     if (std::fabs(Es1) >= mat.e40) {
-      writeFailureLine(console, kCompressionBarsFailed, "Es1=", Es1);
+      s.events.push_back({StepEventKind::CompressionBarsFailed, s.J, Es1});
       if (s.Ecm > kFailureMinStrain) {
-        s.ending = CurveEnding::CompressionBars;
+        s.ending = CurveEnd::CompressionBars;
         return StepEnd::EndCurve;
       }
     }
     if (std::fabs(Es8) >= mat.e40) {
-      writeFailureLine(console, kTensionBarsFailed, "Es8=", Es8);
+      s.events.push_back({StepEventKind::TensionBarsFailed, s.J, Es8});
       if (s.Ecm > kFailureMinStrain) {
-        s.ending = CurveEnding::TensionBars;
+        s.ending = CurveEnd::TensionBars;
         return StepEnd::EndCurve;
       }
     }

@@ -2,9 +2,10 @@
 // bar failure, initial yield, the end of the curve, and the results table.
 #pragma once
 
+#include <vector>
+
 #include "analysis/curve.h"
 #include "analysis/section_model.h"
-#include "textio/record_writer.h"
 
 namespace mphi {
 
@@ -28,7 +29,8 @@ struct CurveState {
   float My = 0;  // moment at initial yield, T.cm
   float Ky = 0;  // curvature at initial yield, 1/cm
   ResultsTable table;
-  CurveEnding ending = CurveEnding::PointEightMu;  // set when the curve ends
+  CurveEnd ending = CurveEnd::PointEightMu;  // set when the curve ends
+  std::vector<StepEvent> events;             // in the order they arose
 };
 
 constexpr float kStrainIncrement = 2.5e-5f;
@@ -36,8 +38,9 @@ constexpr float kStrainIncrement = 2.5e-5f;
 enum class StepEnd { Continue, EndCurve };
 
 // Takes a finished step: `outOfTrials` when the search gave up after its
-// trial limit. Records row J and raises Ecm, or ends the curve.
+// trial limit. Records row J and raises Ecm, or ends the curve; what the
+// user must hear of goes into the state's events.
 StepEnd endOfStepCheck(CurveState& state, const SectionModel& model, const SectionForces& forces,
-                       bool outOfTrials, RecordWriter& console);
+                       bool outOfTrials);
 
 }  // namespace mphi

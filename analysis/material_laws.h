@@ -3,7 +3,8 @@
 // main-bar steel with strain hardening.
 #pragma once
 
-#include "analysis/section_data.h"
+#include "section/section_data.h"
+#include "section/units.h"
 
 namespace mphi {
 
@@ -40,15 +41,6 @@ double confinedStress(const Materials& m, float strain);
 float unconfinedStress(const Materials& m, float strain);
 // The same law in tension and compression; no upper limit.
 double steelStress(const Materials& m, float strain);
-
-// Conversions from the input units to N, mm and MPa.
-constexpr float kTonPerCm2InMPa = 0.0102f;  // divide a stress in T/cm2 by this
-constexpr float kNewtonsPerTon = 9810.0f;
-constexpr float kMmPerCm = 10.0f;
-constexpr float kCmPerM = 100.0f;
-
-// Pi as the bar and tie areas have always been worked out with it.
-constexpr float kPiAreas = 3.1416f;
 
 // Formulas are worked in double; a quantity held in single precision is
 // rounded once, where it is stored.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "analysis/material_laws.h"
-#include "analysis/section_data.h"
+#include "section/section_data.h"
 
 namespace mphi {
 

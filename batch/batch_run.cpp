@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <map>
 
-#include "driver/section_input.h"
+#include "analysis/section_check.h"
 #include "frontend/output_file.h"
 #include "frontend/parallel.h"
 #include "frontend/section_result.h"
+#include "frontend/tool_status.h"
+#include "section/section_values.h"
+#include "section_file/section_writer.h"
 #include "textio/number_reader.h"
+#include "textio/number_text.h"
 
 namespace mphi {
 namespace {
@@ -35,14 +39,11 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, bool sectionFil
   const std::vector<std::string>& row = t.rows[index];
   const std::string number = std::to_string(index + 1);
   SectionData& s = p.section;
-  // The values mphi keeps; the ones it replaces need no cell.
-  float* const targets[] = {&s.b,  &s.h,  &s.dcm, &s.clearb1cm, &s.dbcm, &s.sccm,
-                            &s.fc, &s.fy, &s.fsy, &s.Es,        &s.P0,   &s.r};
-  for (std::size_t i = 0; i < requiredColumns().size(); ++i) {
-    const std::string& name = requiredColumns()[i];
-    const std::string cell = row[static_cast<std::size_t>(columnOf(t, name))];
-    if (!readNumberToken(cell, *targets[i])) {
-      p.refusal = "row " + number + ", column " + name + ": \"" + cell + "\" is not a number";
+  // The values a user gives; the ones the layout derives need no cell.
+  for (const SectionValue* v : givenValues()) {
+    const std::string cell = row[static_cast<std::size_t>(columnOf(t, v->name))];
+    if (!readNumberToken(cell, s.*v->member)) {
+      p.refusal = "row " + number + ", column " + v->name + ": \"" + cell + "\" is not a number";
       return p;
     }
   }
@@ -60,8 +61,7 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, bool sectionFil
       return p;
     }
   }
-  const std::string fault = prepareSection(s);
-  p.refusal = withoutProgramName(fault);
+  if (const std::optional<Fault> fault = prepareSection(s)) p.refusal = invalidDataText(*fault);
   return p;
 }
 
@@ -109,7 +109,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
       if (request.sectionFiles) {
         const std::string folder =
             crossed ? row.id + "/" + loadFolder(k % perRow + 1, perRow) : row.id;
-        result.sections.push_back({folder, std::move(analyses[k].sectionText)});
+        result.sections.push_back({folder, sectionText(analyses[k].section, analyses[k].curve)});
       }
     }
     cells.insert(cells.end(), results.begin(), results.end());

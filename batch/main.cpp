@@ -9,12 +9,11 @@
 #include "frontend/output_file.h"
 #include "frontend/parallel.h"
 #include "frontend/progress.h"
+#include "frontend/tool_status.h"
 
 namespace {
 
 constexpr char kTool[] = "mphi-batch";
-constexpr int kUnreadable = 2;  // also bad arguments
-constexpr int kRowsRefused = 3;
 
 int fail(const std::string& message, int status) {
   return mphi::failWith(kTool, message, status);
@@ -47,14 +46,14 @@ int main(int argc, char** argv) {
   mphi::BatchRequest request;
   std::string bad;
   if (!loadList.empty() && !mphi::parseLoadList(loadList, request.loads, bad)) {
-    return fail("--loads: \"" + bad + "\" is not a finite number of tons", kUnreadable);
+    return fail("--loads: \"" + bad + "\" is not a finite number of tons", mphi::kExitUsage);
   }
   std::string bytes, reason;
   if (!mphi::readWholeFile(tablePath, bytes, reason)) {
-    return fail("cannot open " + tablePath + ": " + reason, kUnreadable);
+    return fail("cannot open " + tablePath + ": " + reason, mphi::kExitUsage);
   }
   const mphi::SectionTable table = mphi::parseSectionTable(bytes);
-  if (!table.error.empty()) return fail(tablePath + ": " + table.error, kUnreadable);
+  if (!table.error.empty()) return fail(tablePath + ": " + table.error, mphi::kExitUsage);
 
   request.sectionFiles = !outDir.empty();
   request.jobs = jobs;
@@ -73,5 +72,5 @@ int main(int argc, char** argv) {
     mphi::writeOutput(out, outPath, result.csv);
   }
   if (out.status != 0) return out.status;
-  return result.refused > 0 ? kRowsRefused : 0;
+  return result.refused > 0 ? mphi::kExitRowsRefused : 0;
 }

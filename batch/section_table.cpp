@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "section/section_values.h"
+
 namespace mphi {
 namespace {
 
@@ -29,10 +31,10 @@ bool blank(const std::vector<std::string>& record) {
 
 }  // namespace
 
-const std::vector<std::string>& requiredColumns() {
-  static const std::vector<std::string> kColumns = {"b",  "h",  "dcm", "clearb1cm", "dbcm", "sccm",
-                                                    "fc", "fy", "fsy", "Es",        "P0",   "r"};
-  return kColumns;
+std::vector<std::string> requiredColumns() {
+  std::vector<std::string> names;
+  for (const SectionValue* v : givenValues()) names.push_back(v->name);
+  return names;
 }
 
 SectionTable parseSectionTable(const std::string& bytes) {

@@ -13,8 +13,9 @@ struct SectionTable {
   std::string error;                           // why the table cannot be read at all, or empty
 };
 
-// The columns every table must have, in mphi's own names and units.
-const std::vector<std::string>& requiredColumns();
+// The columns every table must have: the values a user gives mphi, by
+// their names and in their units.
+std::vector<std::string> requiredColumns();
 
 // Reads the table from the file's bytes; a row shorter than the header is
 // filled with empty cells, a longer one is an error.

@@ -1,8 +1,7 @@
 #include "driver/section_dialogue.h"
 
-#include "analysis/material_laws.h"
-#include "driver/bar_layout.h"
-#include "textio/channels.h"
+#include "driver/channels.h"
+#include "section/bar_layout.h"
 
 namespace mphi {
 
@@ -48,43 +47,11 @@ void writeExampleInput(RecordWriter& w, int channel) {
   endRecord(w);
 }
 
-int readSectionData(NumberReader& reader, SectionData& s) {
-  // Values 1-6 and 8-11 are read but replaced by the layout; 20 and 21 are
-  // the width and depth the run uses.
-  float* const targets[kSectionValues] = {
-      &s.b,    &s.h,    &s.dt,   &s.clearh2cm, &s.cln3, &s.cln4, &s.dcm, &s.num1,
-      &s.num2, &s.num3, &s.num4, &s.clearb1cm, &s.dbcm, &s.sccm, &s.fc,  &s.fy,
-      &s.fsy,  &s.Es,   &s.P0,   &s.b,         &s.h,    &s.r,
-  };
-  return readReals(reader, targets, kSectionValues);
-}
-
 void applyBarLayout(RecordWriter& console, SectionData& s) {
-  const BarLayout layout = barLayout(console, s.b, s.h, s.r);
-  const float Abar = static_cast<float>(static_cast<double>(s.dcm) * s.dcm * kPiAreas / 4.0f);
-  s.num1 = static_cast<float>(static_cast<double>(layout.A1) / Abar);
-  s.num2 = static_cast<float>(static_cast<double>(layout.A2) / Abar);
-  s.num3 = static_cast<float>(static_cast<double>(layout.A3) / Abar);
-  s.num4 = static_cast<float>(static_cast<double>(layout.A4) / Abar);
-  s.dt = layout.d1;
-  s.clearh2cm = layout.d2;
-  s.cln3 = layout.d3;
-  s.cln4 = layout.d4;
-}
-
-void writeEcho(RecordWriter& w, const SectionData& s) {
-  writeTextRecord(w, kSectionChannel, kEchoTitle);
-  writeTextRecord(w, kSectionChannel, kSectionNames);
-  beginRecord(w, kSectionChannel);
-  for (float v : {s.b, s.h, s.dt, s.clearh2cm, s.cln3, s.cln4, s.dcm, s.num1, s.num2, s.num3,
-                  s.num4, s.clearb1cm}) {
-    putReal(w, v);
-  }
-  endRecord(w);
-  writeTextRecord(w, kSectionChannel, kMaterialNames);
-  beginRecord(w, kSectionChannel);
-  for (float v : {s.dbcm, s.sccm, s.fc, s.fy, s.fsy, s.Es, s.P0}) putReal(w, v);
-  endRecord(w);
+  writeTextRecord(console, kStdoutChannel, "Section B x H");
+  writeTextRecord(console, kStdoutChannel, "Main reinf ratio r: 0.01--0.08");
+  writeTextRecord(console, kStdoutChannel, "4 layers reinf in 1/2 H");
+  applyBarLayout(s);
 }
 
 }  // namespace mphi

@@ -1,9 +1,12 @@
 #include "driver/section_run.h"
 
-#include "analysis/analysis.h"
-#include "driver/section_check.h"
+#include "analysis/section_check.h"
+#include "analysis/specified_model.h"
+#include "driver/channels.h"
+#include "driver/console_lines.h"
 #include "driver/section_dialogue.h"
-#include "textio/channels.h"
+#include "frontend/tool_status.h"
+#include "section_file/section_writer.h"
 
 namespace mphi {
 
@@ -14,15 +17,19 @@ void runSection(NumberReader& reader, RecordWriter& writer) {
   writeExampleInput(writer, exampleChannel);
 
   SectionData section;
-  if (int diagnostic = readSectionData(reader, section)) raiseSevere(diagnostic, inputChannel);
+  const ReadResult read = readSectionValues(reader, section);
+  if (read.diagnostic != 0) raiseSevere(read.diagnostic, inputChannel);
 
   applyBarLayout(writer, section);
   writeTextRecord(writer, kStdoutChannel, "Data output in file SECTION");
-  writeEcho(writer, section);
-  const std::string fault = findSectionFault(section);
-  if (!fault.empty()) endRunWithError(fault, kInvalidDataStatus);
+  writeEcho(writer, kSectionChannel, section);
+  if (const std::optional<Fault> fault = findSectionFault(section)) {
+    endRunWithError("mphi: " + invalidDataText(*fault), kExitInvalidData);
+  }
 
-  analyseSection(section, writer);
+  const Curve curve = specifiedCurve(section);
+  writeConsoleLines(writer, curve);
+  writeResults(writer, kSectionChannel, curve);
 }
 
 }  // namespace mphi

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "frontend/tool_status.h"
+
 namespace mphi {
 
 CLI::Validator positiveNumber() {
@@ -35,11 +37,6 @@ bool parseLoadList(const std::string& text, std::vector<float>& loads, std::stri
   return !loads.empty();
 }
 
-int failWith(const std::string& tool, const std::string& message, int status) {
-  std::cerr << tool << ": " << message << "\n";
-  return status;
-}
-
 void addVersion(CLI::App& app, const std::string& tool) {
   app.set_version_flag("--version", tool + " " + kToolsVersion);
 }
@@ -55,7 +52,7 @@ int parseCommandLine(CLI::App& app, int argc, char** argv, const std::string& to
     return 0;
   } catch (const CLI::ParseError& error) {
     std::cerr << tool << ": " << error.what() << " (see --help)\n";
-    return kUsageStatus;
+    return kExitUsage;
   }
   return -1;
 }

@@ -8,7 +8,6 @@
 namespace mphi {
 
 constexpr char kToolsVersion[] = "1.1.0";
-constexpr int kUsageStatus = 2;  // unusable arguments
 
 // A number that must be finite and positive; its message names the value.
 CLI::Validator positiveNumber();
@@ -17,9 +16,6 @@ CLI::Validator positiveNumber();
 // input value would be stored; false with the first item that is not a
 // finite number in `bad`.
 bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad);
-
-// Writes "TOOL: message" on standard error; returns `status`.
-int failWith(const std::string& tool, const std::string& message, int status);
 
 // Adds --version to `app`.
 void addVersion(CLI::App& app, const std::string& tool);

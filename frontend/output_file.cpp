@@ -10,6 +10,8 @@
 #include <iostream>
 #include <vector>
 
+#include "frontend/tool_status.h"
+
 namespace mphi {
 
 std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
@@ -53,7 +55,7 @@ namespace {
 
 void failed(Outputs& out, const std::string& message) {
   std::cerr << out.tool << ": " << message << "\n";
-  out.status = kWriteFailed;
+  out.status = kExitWriteFailed;
 }
 
 }  // namespace

@@ -21,9 +21,8 @@ std::string makeDirectories(const std::string& path);
 // cannot write PATH: reason") and turns the status to 1.
 struct Outputs {
   std::string tool;
-  int status = 0;
+  int status = 0;  // 0, or kExitWriteFailed once a write failed
 };
-constexpr int kWriteFailed = 1;
 
 bool writeOutput(Outputs& out, const std::string& path, const std::string& bytes);
 // `folder`/`name`, the folder and its parents made first.

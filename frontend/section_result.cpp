@@ -1,45 +1,16 @@
 #include "frontend/section_result.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-#include "analysis/analysis.h"
-#include "driver/section_input.h"
+#include "analysis/specified_model.h"
+#include "textio/number_text.h"
 
 namespace mphi {
-namespace {
 
-// The fewest significant digits that read back as the same value; printf
-// rounds the exact binary value correctly, on every library.
-template <typename Real>
-std::string shortest(Real value, int fewest, int most, Real (*read)(const char*, char**)) {
-  char text[320];  // %g of any double fits
-  for (int digits = fewest; digits < most; ++digits) {
-    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
-    if (read(text, nullptr) == value) return text;
-  }
-  std::snprintf(text, sizeof text, "%.*g", most, static_cast<double>(value));
-  return text;
-}
-
-}  // namespace
-
-std::string floatText(float value) {
-  return shortest(value, 6, 9, std::strtof);
-}
-
-std::string doubleText(double value) {
-  return shortest(value, 15, 17, std::strtod);
-}
-
-SectionResult analyseForReport(const SectionData& section) {
+SectionResult analyseForReport(const SectionData& section, double length) {
   SectionResult r;
-  r.curve = computeCurve(section);
-  r.sectionText = sectionFileText(section, r.curve);
-  // Read back as mphi-report reads SECTION, so that the figures are the
-  // report's to the last digit.
-  r.file = parseSectionFile(r.sectionText).file;
-  r.report = reportCurve(r.file);
+  r.section = section;
+  r.curve = specifiedCurve(section);
+  r.written = asWritten(section, r.curve);
+  r.figures = specifiedFigures(r.written.section, r.written.curve, length);
   return r;
 }
 
@@ -52,21 +23,29 @@ const std::vector<std::string>& resultHeader() {
 }
 
 std::vector<std::string> resultCells(const SectionResult& r) {
-  const CurveSummary& s = r.report.summary;
-  const Caltrans& c = r.report.caltrans;
-  const Priestley& p = r.report.priestley;
-  const bool computed = s.end != CurveEnd::NothingComputed;
+  const Curve& w = r.written.curve;
+  const KeyPoints& k = w.keys;
+  const Caltrans& c = r.figures.caltrans;
+  const Priestley& p = r.figures.priestley;
+  const bool any = computed(w);
   const bool caltrans = c.state == CaltransState::Done;
+  // The table's values are floats: their own shortest texts.
   auto single = [](bool exists, double v) {
     return exists ? floatText(static_cast<float>(v)) : std::string();
   };
   auto wide = [](bool exists, double v) { return exists ? doubleText(v) : std::string(); };
-  return {endingName(r.curve.ending),     std::to_string(r.curve.rows.size()),
-          single(s.yielded, r.file.Ky),   single(s.yielded, r.file.My),
-          single(computed, s.peak.m),     single(computed, s.peak.k),
-          single(computed, s.ultimate.k), wide(caltrans, c.Mp),
-          wide(caltrans, c.phiYi),        wide(caltrans, c.muPhi),
-          wide(p.available, p.Mn),        wide(p.yielded, p.phiY),
+  return {endName(r.curve.end),
+          std::to_string(r.curve.tableRows),
+          single(k.firstYield.exists, k.firstYield.phi),
+          single(k.firstYield.exists, k.firstYield.M),
+          single(any, k.peak.M),
+          single(any, k.peak.phi),
+          single(any, k.ultimate.phi),
+          wide(caltrans, c.Mp),
+          wide(caltrans, c.phiYi),
+          wide(caltrans, c.muPhi),
+          wide(p.available, p.Mn),
+          wide(p.yielded, p.phiY),
           wide(p.yielded, p.muPhi)};
 }
 

@@ -1,35 +1,31 @@
-// One section through the analysis and the report, in memory: its curve, the
-// SECTION file mphi would write, and mphi-report's figures for that file.
-// Pure, so the front ends run many at once.
+// One section through the analysis and the report's figures, in memory: its
+// curve, the section and curve as SECTION holds them, and mphi-report's
+// figures for that SECTION. Pure, so the front ends run many at once.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "analysis/curve.h"
-#include "analysis/section_data.h"
-#include "report/curve_report.h"
-#include "report/section_file.h"
+#include "figures/curve_figures.h"
+#include "section/section_data.h"
+#include "section_file/section_reader.h"
 
 namespace mphi {
 
 struct SectionResult {
-  Curve curve;
-  std::string sectionText;  // SECTION's bytes
-  SectionFile file;         // SECTION as mphi-report reads it
-  CurveReport report;       // mphi-report's figures for it
+  SectionData section;   // as analysed
+  Curve curve;           // as the model traced it
+  SectionFile written;   // what SECTION holds of both
+  CurveFigures figures;  // mphi-report's, of `written`
 };
 
-// `section` after the layout and the data check.
-SectionResult analyseForReport(const SectionData& section);
+// `section` after the layout and the data check; `length` 0 for no drift.
+SectionResult analyseForReport(const SectionData& section, double length = 0);
 
 // The result columns, from how the curve ended to the Priestley ductility.
 const std::vector<std::string>& resultHeader();
 // Their cells; a value that does not exist is an empty cell.
 std::vector<std::string> resultCells(const SectionResult& result);
-
-// Shortest decimal texts that give back the value exactly.
-std::string floatText(float value);
-std::string doubleText(double value);
 
 }  // namespace mphi

@@ -5,20 +5,20 @@
 #include <iostream>
 #include <string>
 
+#include "figures/curve_figures.h"
 #include "frontend/command_line.h"
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
+#include "frontend/tool_status.h"
 #include "report/csv_export.h"
-#include "report/curve_report.h"
-#include "report/section_file.h"
 #include "report/summary_json.h"
 #include "report/summary_text.h"
 #include "report/svg_plot.h"
+#include "section_file/section_reader.h"
 
 namespace {
 
 constexpr char kTool[] = "mphi-report";
-constexpr int kBadInput = 2;  // unusable arguments or SECTION file
 
 int fail(const std::string& message, int status) {
   return mphi::failWith(kTool, message, status);
@@ -49,21 +49,23 @@ int main(int argc, char** argv) {
 
   std::string text, reason;
   if (!mphi::readWholeFile(input, text, reason)) {
-    return fail("cannot open " + input + ": " + reason, kBadInput);
+    return fail("cannot open " + input + ": " + reason, mphi::kExitUsage);
   }
   const mphi::ParsedSection parsed = mphi::parseSectionFile(text);
   if (!parsed.ok) {
-    return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error, kBadInput);
+    return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
+                mphi::kExitUsage);
   }
 
-  const mphi::SectionFile& file = parsed.file;
-  const mphi::CurveReport report = mphi::reportCurve(file, length);
+  const mphi::SectionData& section = parsed.file.section;
+  const mphi::Curve& curve = parsed.file.curve;
+  const mphi::CurveFigures figures = mphi::specifiedFigures(section, curve, length);
   mphi::Outputs out{kTool};
   mphi::printOutput(
       out, "the summary",
-      json ? mphi::summaryJson(file, report)
-           : std::string(kTool) + ": " + input + "\n" + mphi::summaryText(file, report));
-  if (!svgPath.empty()) mphi::writeOutput(out, svgPath, mphi::svgPlot(file, report));
-  if (!csvPath.empty()) mphi::writeOutput(out, csvPath, mphi::csvText(report.summary));
+      json ? mphi::summaryJson(section, curve, figures)
+           : std::string(kTool) + ": " + input + "\n" + mphi::summaryText(section, curve, figures));
+  if (!svgPath.empty()) mphi::writeOutput(out, svgPath, mphi::svgPlot(section, curve, figures));
+  if (!csvPath.empty()) mphi::writeOutput(out, csvPath, mphi::csvText(curve));
   return out.status;
 }

@@ -2,23 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "report/summary_text.h"
+
 namespace mphi {
 namespace {
 
 // Keys stay in the order a reader of the file expects.
 using json = nlohmann::ordered_json;
-
-const char* endName(CurveEnd end) {
-  switch (end) {
-    case CurveEnd::KeyPoint:
-      return "key_point";
-    case CurveEnd::TableFull:
-      return "table_full";
-    case CurveEnd::NothingComputed:
-      break;
-  }
-  return "nothing_computed";
-}
 
 json caltransJson(const Caltrans& c, double Mu) {
   if (c.state == CaltransState::NoYield) return nullptr;
@@ -43,9 +33,9 @@ json priestleyJson(const Priestley& p) {
   return j;
 }
 
-json driftJson(const CurveReport& r) {
-  if (!r.hasDrift) return nullptr;
-  const Drift& d = r.drift;
+json driftJson(const CurveFigures& f) {
+  if (!f.hasDrift) return nullptr;
+  const Drift& d = f.drift;
   return {{"L", d.L},
           {"Lp", d.Lp},
           {"delta_y", d.deltaY},
@@ -57,23 +47,24 @@ json driftJson(const CurveReport& r) {
 
 }  // namespace
 
-std::string summaryJson(const SectionFile& f, const CurveReport& r) {
-  const CurveSummary& s = r.summary;
-  const bool computed = s.end != CurveEnd::NothingComputed;
+std::string summaryJson(const SectionData& s, const Curve& c, const CurveFigures& f) {
+  const bool any = computed(c);
+  const KeyPoint& yield = c.keys.firstYield;
+  const KeyPoint& peak = c.keys.peak;
+  const KeyPoint& ultimate = c.keys.ultimate;
   json j;
-  j["section"] = {{"b", f.b},   {"h", f.h},   {"P0", f.P0},
-                  {"fc", f.fc}, {"fy", f.fy}, {"steel_ratio", s.steelRatio}};
-  j["rows"] = s.rows;
-  j["first_yield"] = s.yielded ? json{{"Ky", f.Ky}, {"My", f.My}} : json(nullptr);
-  j["peak"] =
-      computed ? json{{"Mu", s.peak.m}, {"phi", s.peak.k}, {"row", s.peak.row}} : json(nullptr);
-  j["ultimate"] = computed
-                      ? json{{"phi_u", s.ultimate.k}, {"M", s.ultimate.m}, {"row", s.ultimate.row}}
-                      : json(nullptr);
-  j["end"] = endName(s.end);
-  j["caltrans"] = computed ? caltransJson(r.caltrans, s.peak.m) : json(nullptr);
-  j["priestley"] = priestleyJson(r.priestley);
-  if (r.length > 0) j["drift"] = driftJson(r);
+  j["section"] = {{"b", s.b},   {"h", s.h},   {"P0", s.P0},
+                  {"fc", s.fc}, {"fy", s.fy}, {"steel_ratio", f.steelRatio}};
+  j["rows"] = c.tableRows;
+  j["first_yield"] = yield.exists ? json{{"Ky", yield.phi}, {"My", yield.M}} : json(nullptr);
+  j["peak"] = any ? json{{"Mu", peak.M}, {"phi", peak.phi}, {"row", peak.row}} : json(nullptr);
+  j["ultimate"] =
+      any ? json{{"phi_u", ultimate.phi}, {"M", ultimate.M}, {"row", ultimate.row}} : json(nullptr);
+  j["end"] = c.end == CurveEnd::NotKnown ? json(nullptr) : json(endName(c.end));
+  j["end_words"] = endWords(c.end);
+  j["caltrans"] = any ? caltransJson(f.caltrans, peak.M) : json(nullptr);
+  j["priestley"] = priestleyJson(f.priestley);
+  if (f.length > 0) j["drift"] = driftJson(f);
   return j.dump(2) + "\n";
 }
 

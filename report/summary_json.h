@@ -4,11 +4,13 @@
 
 #include <string>
 
-#include "report/curve_report.h"
-#include "report/section_file.h"
+#include "analysis/curve.h"
+#include "figures/curve_figures.h"
+#include "section/section_data.h"
 
 namespace mphi {
 
-std::string summaryJson(const SectionFile& file, const CurveReport& report);
+std::string summaryJson(const SectionData& section, const Curve& curve,
+                        const CurveFigures& figures);
 
 }  // namespace mphi

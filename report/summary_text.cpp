@@ -15,28 +15,29 @@ std::string format(const char* pattern, ...) {
   return text;
 }
 
-std::string keyPoints(const SectionFile& f, const CurveSummary& s) {
+std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& f) {
+  const KeyPoint& yield = c.keys.firstYield;
   std::string t;
   t += "Section (units T, cm)\n";
-  t += format("  b = %g cm, h = %g cm, P0 = %g T\n", f.b, f.h, f.P0);
-  t += format("  fc = %g T/cm2, fy = %g T/cm2, main steel ratio %.4f\n", f.fc, f.fy, s.steelRatio);
+  t += format("  b = %g cm, h = %g cm, P0 = %g T\n", s.b, s.h, s.P0);
+  t += format("  fc = %g T/cm2, fy = %g T/cm2, main steel ratio %.4f\n", s.fc, s.fy, f.steelRatio);
   t += "First yield\n";
-  t += s.yielded ? format("  Ky = %.7g 1/cm, My = %.7g T.cm\n", f.Ky, f.My) : "  not reached\n";
-  if (s.end == CurveEnd::NothingComputed) {
-    return t + "Curve\n  no step was computed: every row after the origin is zero\n";
+  t += yield.exists ? format("  Ky = %.7g 1/cm, My = %.7g T.cm\n", yield.phi, yield.M)
+                    : "  not reached\n";
+  if (!computed(c)) {
+    t += "Curve\n  no step was computed: every row after the origin is zero\n";
+    if (c.end != CurveEnd::NotKnown) t += format("  %s\n", endWords(c.end));
+    return t;
   }
+  const KeyPoint& peak = c.keys.peak;
+  const KeyPoint& ultimate = c.keys.ultimate;
   t += "Peak\n";
-  t += format("  Mu = %.7g T.cm at curvature %.7g 1/cm (row %d)\n", s.peak.m, s.peak.k, s.peak.row);
+  t += format("  Mu = %.7g T.cm at curvature %.7g 1/cm (row %d)\n", peak.M, peak.phi, peak.row);
   t += "Ultimate (last computed row)\n";
-  t += format("  phi_u = %.7g 1/cm, M = %.7g T.cm (row %d)\n", s.ultimate.k, s.ultimate.m,
-              s.ultimate.row);
+  t += format("  phi_u = %.7g 1/cm, M = %.7g T.cm (row %d)\n", ultimate.phi, ultimate.M,
+              ultimate.row);
   t += "End of the curve\n";
-  if (s.end == CurveEnd::TableFull) {
-    t += "  table full: 500 rows, the last one computed; the curve may go on\n";
-  } else {
-    t += format("  ended by a key point at row %d, which holds zeros: 0.8 Mu, a bar\n", s.rows);
-    t += "  failure, or no equilibrium for P0 (the run's console names it)\n";
-  }
+  t += format("  %s (row %d)\n", endWords(c.end), c.tableRows);
   return t;
 }
 
@@ -78,10 +79,10 @@ std::string priestleyText(const Priestley& p) {
   return t;
 }
 
-std::string driftText(const CurveReport& r) {
-  std::string t = format("Drift of a cantilever column, L = %g cm\n", r.length);
-  if (!r.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
-  const Drift& d = r.drift;
+std::string driftText(const CurveFigures& f) {
+  std::string t = format("Drift of a cantilever column, L = %g cm\n", f.length);
+  if (!f.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
+  const Drift& d = f.drift;
   t += format("  strain penetration Lsp = %.4g cm, plastic hinge Lp = %.4g cm\n", d.Lsp, d.Lp);
   t += format("  delta_y = %.4g cm, delta_u = %.4g cm, mu_delta = %.3f\n", d.deltaY, d.deltaU,
               d.muDelta);
@@ -92,12 +93,36 @@ std::string driftText(const CurveReport& r) {
 
 }  // namespace
 
-std::string summaryText(const SectionFile& f, const CurveReport& r) {
-  std::string t = keyPoints(f, r.summary);
-  if (r.summary.end == CurveEnd::NothingComputed) return t;
-  t += caltransText(r.caltrans, r.summary.peak.m);
-  t += priestleyText(r.priestley);
-  if (r.length > 0) t += driftText(r);
+const char* endWords(CurveEnd end) {
+  switch (end) {
+    case CurveEnd::PointEightMu:
+      return "the moment fell below 0.8 of its peak (0.8 Mu)";
+    case CurveEnd::CompressionBars:
+      return "the bars nearest the compression face failed";
+    case CurveEnd::TensionBars:
+      return "the outermost tension bars failed";
+    case CurveEnd::CoreCrushing:
+      return "the core edge reached its ultimate strain (core crushing)";
+    case CurveEnd::AxialCapacity:
+      return "the section could no longer carry the axial load";
+    case CurveEnd::NoEquilibrium:
+      return "no neutral axis balances the axial load: it is beyond the section";
+    case CurveEnd::TableFull:
+      return "the table is full (500 rows); the curve may go on";
+    case CurveEnd::RowCap:
+      return "the curve reached its 1000 rows; it may go on";
+    case CurveEnd::NotKnown:
+      break;
+  }
+  return "0.8 Mu or a bar failure: not known from SECTION (the run's console names it)";
+}
+
+std::string summaryText(const SectionData& s, const Curve& c, const CurveFigures& f) {
+  std::string t = keyPoints(s, c, f);
+  if (!computed(c)) return t;
+  t += caltransText(f.caltrans, c.keys.peak.M);
+  t += priestleyText(f.priestley);
+  if (f.length > 0) t += driftText(f);
   return t;
 }
 

@@ -3,11 +3,18 @@
 
 #include <string>
 
-#include "report/curve_report.h"
-#include "report/section_file.h"
+#include "analysis/curve.h"
+#include "figures/curve_figures.h"
+#include "section/section_data.h"
 
 namespace mphi {
 
-std::string summaryText(const SectionFile& file, const CurveReport& report);
+// `section` and `curve` as SECTION holds them; `figures` of those.
+std::string summaryText(const SectionData& section, const Curve& curve,
+                        const CurveFigures& figures);
+
+// How a curve ended, in words for a reader: "the moment fell below 0.8 of
+// its peak (0.8 Mu)".
+const char* endWords(CurveEnd end);
 
 }  // namespace mphi

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "report/svg_chart.h"
+#include "charts/svg_chart.h"
 
 namespace mphi {
 namespace {
@@ -35,28 +35,30 @@ void keyPoint(Panel& p, double x, double y, Shape shape, const std::string& text
   p.legend.push_back({text, kKeyColour, false, "", shape});
 }
 
-Panel momentCurvature(const SectionFile& f, const CurveReport& r) {
-  const CurveSummary& s = r.summary;
+Panel momentCurvature(const Curve& curve, const CurveFigures& r) {
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
   p.xUnit = "1/cm";
   p.yName = "Moment M";
   p.yUnit = MPHI_TCM;
-  if (s.end == CurveEnd::NothingComputed) {
+  if (!computed(curve)) {
     p.empty = "no step was computed";
     return p;
   }
-  Series curve = line({}, {}, kCurveColour, "", "curve");
-  curve.width = 2.2;
-  for (const CurvePoint& q : s.points) {
-    curve.x.push_back(q.k);
-    curve.y.push_back(q.m);
+  Series points = line({}, {}, kCurveColour, "", "curve");
+  points.width = 2.2;
+  for (const CurvePoint& q : curve.points) {
+    points.x.push_back(q.phi);
+    points.y.push_back(q.M);
   }
-  p.series.push_back(curve);
+  p.series.push_back(points);
   p.legend.push_back({"computed curve", kCurveColour, true, "", Shape::None});
 
-  const double level = 0.8 * s.peak.m;
-  const double phiU = s.ultimate.k;
+  const KeyPoint& peak = curve.keys.peak;
+  const KeyPoint& ultimate = curve.keys.ultimate;
+  const KeyPoint& yield = curve.keys.firstYield;
+  const double level = 0.8 * peak.M;
+  const double phiU = ultimate.phi;
   p.series.push_back(line({0, phiU}, {level, level}, kLevelColour, "2 4", "level"));
   p.legend.push_back(
       {format("0.8 Mu = %.0f " MPHI_TCM, level), kLevelColour, true, "2 4", Shape::None});
@@ -79,18 +81,19 @@ Panel momentCurvature(const SectionFile& f, const CurveReport& r) {
              " (" + limitName(n.limit) + ")",
          kPriestleyColour, true, "3 3", Shape::None});
   }
-  if (s.yielded) {
-    keyPoint(p, f.Ky, f.My, Shape::Circle,
-             format("first yield: " MPHI_PHI " = %.4g 1/cm, M = %.0f " MPHI_TCM, f.Ky, f.My));
+  if (yield.exists) {
+    keyPoint(
+        p, yield.phi, yield.M, Shape::Circle,
+        format("first yield: " MPHI_PHI " = %.4g 1/cm, M = %.0f " MPHI_TCM, yield.phi, yield.M));
   }
-  keyPoint(p, s.peak.k, s.peak.m, Shape::Square,
-           format("peak: " MPHI_PHI " = %.4g 1/cm, Mu = %.0f " MPHI_TCM, s.peak.k, s.peak.m));
-  keyPoint(p, phiU, s.ultimate.m, Shape::Triangle,
-           format("ultimate: " MPHI_PHI "u = %.4g 1/cm, M = %.0f " MPHI_TCM, phiU, s.ultimate.m));
+  keyPoint(p, peak.phi, peak.M, Shape::Square,
+           format("peak: " MPHI_PHI " = %.4g 1/cm, Mu = %.0f " MPHI_TCM, peak.phi, peak.M));
+  keyPoint(p, phiU, ultimate.M, Shape::Triangle,
+           format("ultimate: " MPHI_PHI "u = %.4g 1/cm, M = %.0f " MPHI_TCM, phiU, ultimate.M));
   return p;
 }
 
-Panel forceDisplacement(const SectionFile& f, const CurveReport& r) {
+Panel forceDisplacement(const SectionData& f, const CurveFigures& r) {
   const Drift& d = r.drift;
   Panel p;
   p.xName = "Top displacement " MPHI_DELTA;
@@ -117,8 +120,8 @@ Panel forceDisplacement(const SectionFile& f, const CurveReport& r) {
 
 }  // namespace
 
-std::string svgPlot(const SectionFile& f, const CurveReport& r) {
-  std::vector<Panel> panels = {momentCurvature(f, r)};
+std::string svgPlot(const SectionData& f, const Curve& curve, const CurveFigures& r) {
+  std::vector<Panel> panels = {momentCurvature(curve, r)};
   if (r.hasDrift) panels.push_back(forceDisplacement(f, r));
   char title[160];
   std::snprintf(title, sizeof title,

@@ -5,11 +5,12 @@
 
 #include <string>
 
-#include "report/curve_report.h"
-#include "report/section_file.h"
+#include "analysis/curve.h"
+#include "figures/curve_figures.h"
+#include "section/section_data.h"
 
 namespace mphi {
 
-std::string svgPlot(const SectionFile& file, const CurveReport& report);
+std::string svgPlot(const SectionData& section, const Curve& curve, const CurveFigures& figures);
 
 }  // namespace mphi

@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <functional>
 
-#include "report/svg_chart.h"
+#include "charts/svg_chart.h"
 
 namespace mphi {
 namespace {
 
 bool hasCurve(const LoadResult& l) {
-  return l.result.report.summary.end != CurveEnd::NothingComputed;
+  return computed(l.result.written.curve);
 }
 
 std::string sectionTitle(const char* what, const SectionData& s) {
@@ -53,23 +53,23 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   p.yName = "Axial load P0";
   p.yUnit = "T";
   addCapacity(p, loads, "Mu (peak)", "mu", "#1f4e9a", "", [](const SectionResult& r, double& m) {
-    m = r.report.summary.peak.m;
+    m = r.written.curve.keys.peak.M;
     return true;
   });
   addCapacity(p, loads, "Mn (Priestley)", "mn", "#1e8449", "3 3",
               [](const SectionResult& r, double& m) {
-                m = r.report.priestley.Mn;
-                return r.report.priestley.available;
+                m = r.figures.priestley.Mn;
+                return r.figures.priestley.available;
               });
   addCapacity(p, loads, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
               [](const SectionResult& r, double& m) {
-                m = r.report.caltrans.Mp;
-                return r.report.caltrans.state == CaltransState::Done;
+                m = r.figures.caltrans.Mp;
+                return r.figures.caltrans.state == CaltransState::Done;
               });
   addCapacity(p, loads, "My (first yield)", "my", "#7f7f7f", "2 4",
               [](const SectionResult& r, double& m) {
-                m = r.file.My;
-                return r.report.summary.yielded;
+                m = r.written.curve.keys.firstYield.M;
+                return r.written.curve.keys.firstYield.exists;
               });
   bool missing = false;
   for (const LoadResult& l : loads) {
@@ -95,9 +95,9 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
     s.colour = rampColour(static_cast<double>(i) / last);
     s.width = 1.6;
     s.className = "curve";
-    for (const CurvePoint& q : loads[i].result.report.summary.points) {
-      s.x.push_back(q.k);
-      s.y.push_back(q.m);
+    for (const CurvePoint& q : loads[i].result.written.curve.points) {
+      s.x.push_back(q.phi);
+      s.y.push_back(q.M);
     }
     p.series.push_back(s);
     char text[48];

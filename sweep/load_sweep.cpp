@@ -1,6 +1,7 @@
 #include "sweep/load_sweep.h"
 
 #include "frontend/parallel.h"
+#include "textio/number_text.h"
 
 namespace mphi {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/section_data.h"
 #include "frontend/section_result.h"
+#include "section/section_data.h"
 
 namespace mphi {
 

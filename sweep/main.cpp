@@ -4,19 +4,19 @@
 #include <iostream>
 #include <string>
 
-#include "driver/section_input.h"
 #include "frontend/command_line.h"
-#include "frontend/input_file.h"
 #include "frontend/output_file.h"
 #include "frontend/parallel.h"
 #include "frontend/progress.h"
+#include "frontend/section_source.h"
+#include "frontend/tool_status.h"
+#include "section_file/section_writer.h"
 #include "sweep/interaction_svg.h"
 #include "sweep/load_sweep.h"
 
 namespace {
 
 constexpr char kTool[] = "mphi-sweep";
-constexpr int kBadArguments = 2;
 
 int fail(const std::string& message, int status) {
   return mphi::failWith(kTool, message, status);
@@ -56,13 +56,10 @@ int main(int argc, char** argv) {
   std::vector<float> loads;
   std::string bad;
   if (!loadList.empty() && !mphi::parseLoadList(loadList, loads, bad)) {
-    return fail("--loads: \"" + bad + "\" is not a finite number of tons", kBadArguments);
+    return fail("--loads: \"" + bad + "\" is not a finite number of tons", mphi::kExitUsage);
   }
-  std::string text, reason;
-  if (!mphi::readWholeFile(input, text, reason))
-    return fail("cannot open " + input + ": " + reason, kBadArguments);
-  const mphi::SectionInput in = mphi::sectionFromInput(text, input == "-" ? "stdin" : input);
-  if (in.status != 0) return fail(mphi::withoutProgramName(in.error), in.status);
+  const mphi::SectionSource in = mphi::readSectionSource(input);
+  if (in.status != 0) return fail(in.error, in.status);
   if (loads.empty()) loads = mphi::defaultLoads(in.section, count);
 
   const mphi::Progress progress = mphi::startProgress("loads", loads.size());
@@ -73,7 +70,8 @@ int main(int argc, char** argv) {
   mphi::Outputs out{kTool};
   for (std::size_t i = 0; !outDir.empty() && i < results.size(); ++i) {
     const std::string folder = outDir + "/" + mphi::loadFolder(i + 1, results.size());
-    if (!mphi::writeInFolder(out, folder, "SECTION", results[i].result.sectionText)) break;
+    const mphi::SectionResult& r = results[i].result;
+    if (!mphi::writeInFolder(out, folder, "SECTION", mphi::sectionText(r.section, r.curve))) break;
   }
   const std::string csv = mphi::sweepCsv(results);
   if (csvPath.empty()) {

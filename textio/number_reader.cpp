@@ -222,7 +222,11 @@ bool readNumberToken(const std::string& text, float& value) {
   return convertNumber(text.substr(first, last - first + 1), value);
 }
 
-int readReals(NumberReader& reader, float* const targets[], std::size_t count) {
+int readReals(NumberReader& reader, float* const targets[], std::size_t count,
+              std::size_t* reached) {
+  std::size_t unused = 0;
+  std::size_t& at = reached != nullptr ? *reached : unused;
+  at = 0;
   Scan s{reader, {}, 0, false, 0, {}};
   switch (nextLine(reader.lines, s.line)) {
     case LineStatus::Line:
@@ -233,6 +237,7 @@ int readReals(NumberReader& reader, float* const targets[], std::size_t count) {
       return kErrorDuringRead;
   }
   for (std::size_t i = 0; i < count; ++i) {
+    at = i;
     Value value;
     if (int d = nextValue(s, value)) return d;
     if (value.kind == Value::EndOfList) return 0;

@@ -27,7 +27,9 @@ bool readNumberToken(const std::string& text, float& value);
 
 // Fills `targets` in order from a new line of the reader's source. Returns 0
 // when the last target is done, else the number of the diagnostic that ends
-// the run; targets filled before a failure keep their new values.
-int readReals(NumberReader& reader, float* const targets[], std::size_t count);
+// the run; targets filled before a failure keep their new values, and
+// `reached` (when given) is the index of the target being read then.
+int readReals(NumberReader& reader, float* const targets[], std::size_t count,
+              std::size_t* reached = nullptr);
 
 }  // namespace mphi

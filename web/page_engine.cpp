@@ -1,16 +1,21 @@
 #include "web/page_engine.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "analysis/analysis.h"
-#include "driver/section_input.h"
+#include "analysis/section_check.h"
 #include "frontend/section_result.h"
+#include "frontend/tool_status.h"
 #include "report/csv_export.h"
 #include "report/summary_json.h"
+#include "report/summary_text.h"
 #include "report/svg_plot.h"
+#include "section/section_values.h"
+#include "section_file/section_writer.h"
 #include "sweep/interaction_svg.h"
 #include "sweep/load_sweep.h"
 #include "textio/number_reader.h"
+#include "textio/number_text.h"
 
 namespace mphi {
 namespace {
@@ -19,95 +24,96 @@ using json = nlohmann::json;
 
 constexpr int kSweepLoads = 21;
 
-struct FormField {
-  const char* name;
-  float SectionData::*value;
-};
-
-// The values mphi keeps, by their names; b and h stand for values 20 and 21.
-constexpr FormField kFields[] = {
-    {"b", &SectionData::b},
-    {"h", &SectionData::h},
-    {"clearb1cm", &SectionData::clearb1cm},
-    {"dcm", &SectionData::dcm},
-    {"dbcm", &SectionData::dbcm},
-    {"sccm", &SectionData::sccm},
-    {"fc", &SectionData::fc},
-    {"fy", &SectionData::fy},
-    {"fsy", &SectionData::fsy},
-    {"Es", &SectionData::Es},
-    {"P0", &SectionData::P0},
-    {"r", &SectionData::r},
-};
-
-std::string refusal(const std::string& field, const std::string& message) {
-  return json{{"ok", false}, {"field", field}, {"message", message}}.dump();
+// A form's text may hold bytes that are not UTF-8; the answer says them
+// with replacement characters rather than failing.
+std::string answerText(const json& answer) {
+  return answer.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-const char* endingWords(CurveEnding ending) {
-  switch (ending) {
-    case CurveEnding::PointEightMu:
-      return "The moment fell below 0.8 of its peak (0.8 Mu).";
-    case CurveEnding::CompressionBars:
-      return "The compression bars (layer 1) reached 40 times the yield strain.";
-    case CurveEnding::TensionBars:
-      return "The tension bars (layer 8) reached 40 times the yield strain.";
-    case CurveEnding::NoEquilibrium:
-      return "No neutral axis balances the axial load: it is beyond the section.";
-    case CurveEnding::TableFull:
-      break;
+std::string refusal(const std::string& field, const std::string& message) {
+  return answerText({{"ok", false}, {"field", field}, {"message", message}});
+}
+
+// A form's text, or a number a script sent; false for anything else.
+bool fieldText(const json& values, const char* name, std::string& text) {
+  const auto at = values.find(name);
+  if (at == values.end() || at->is_null()) return true;  // empty: refused as no number
+  if (at->is_string()) {
+    text = at->get<std::string>();
+    return true;
   }
-  return "The table is full (500 rows); the curve may go on.";
+  if (at->is_number()) {
+    text = at->is_number_float() ? doubleText(at->get<double>()) : at->dump();
+    return true;
+  }
+  return false;
+}
+
+std::string compute(const json& request) {
+  const json values = request.contains("values") && request["values"].is_object()
+                          ? request["values"]
+                          : json::object();
+  SectionData s;
+  for (const SectionValue* v : givenValues()) {
+    std::string text;
+    if (!fieldText(values, v->name, text)) {
+      return refusal(v->name, "the value is neither a number nor a text");
+    }
+    if (!readNumberToken(text, s.*v->member)) {
+      return refusal(v->name, "\"" + text + "\" is not a number");
+    }
+  }
+  std::string lengthText;
+  if (!fieldText(request, "L", lengthText)) return refusal("L", "L is neither a number nor a text");
+  double length = 0;
+  if (lengthText.find_first_not_of(" \t") != std::string::npos) {  // blank: no drift
+    float L = 0;
+    if (!readNumberToken(lengthText, L) || !(L > 0) || !std::isfinite(L)) {
+      return refusal("L", "\"" + lengthText + "\" is not a positive length");
+    }
+    length = L;
+  }
+  if (const std::optional<Fault> fault = prepareSection(s)) {
+    // At its field where the form has one; a derived constant has none.
+    const SectionValue* v = findSectionValue(fault->field);
+    return refusal(v != nullptr && v->given ? fault->field : "", invalidDataText(*fault));
+  }
+
+  const SectionResult result = analyseForReport(s, length);
+  const SectionData& ws = result.written.section;
+  const Curve& wc = result.written.curve;
+  const std::vector<LoadResult> sweep = sweepLoads(s, defaultLoads(s, kSweepLoads), 1, {});
+  return answerText({{"ok", true},
+                     {"section", sectionText(s, result.curve)},
+                     {"report", summaryJson(ws, wc, result.figures)},
+                     {"csv", csvText(wc)},
+                     {"svg", svgPlot(ws, wc, result.figures)},
+                     {"interaction_svg", interactionSvg(s, sweep)},
+                     {"sweep_csv", sweepCsv(sweep)},
+                     {"end", endName(result.curve.end)},
+                     {"end_words", endWords(result.curve.end)}});
+}
+
+// The given values as the form shows them, from the one description.
+std::string describe() {
+  json values = json::array();
+  for (const SectionValue* v : givenValues()) {
+    values.push_back(
+        {{"name", v->name}, {"unit", v->unit}, {"meaning", v->meaning}, {"example", v->example}});
+  }
+  return answerText({{"ok", true}, {"values", values}});
 }
 
 }  // namespace
 
 std::string computePage(const std::string& requestText) {
   const json request = json::parse(requestText, nullptr, false);
-  if (request.is_discarded()) return refusal("", "the page sent a malformed request");
-  const json values = request.value("values", json::object());
-  SectionData s;
-  for (const FormField& f : kFields) {
-    const std::string text = values.value(f.name, std::string());
-    if (!readNumberToken(text, s.*f.value)) {
-      return refusal(f.name, "\"" + text + "\" is not a number");
-    }
+  if (request.is_discarded() || !request.is_object()) {
+    return refusal("", "the page sent a malformed request");
   }
-  double length = 0;
-  const std::string lengthText = request.value("L", std::string());
-  float L = 0;
-  if (lengthText.find_first_not_of(" \t") != std::string::npos) {  // blank: no drift
-    if (!readNumberToken(lengthText, L) || !(L > 0)) {
-      return refusal("L", "\"" + lengthText + "\" is not a positive length");
-    }
-    length = L;
-  }
-  const std::string fault = prepareSection(s);
-  if (!fault.empty()) {
-    // "mphi: invalid section data: NAME = ...": at its field where the form has one.
-    const std::string line = withoutProgramName(fault);
-    const std::size_t nameStart = line.find(": ") + 2;
-    const std::string name = line.substr(nameStart, line.find(' ', nameStart) - nameStart);
-    std::string field;
-    for (const FormField& f : kFields) {
-      if (name == f.name) field = name;
-    }
-    return refusal(field, line);
-  }
-
-  SectionResult result = analyseForReport(s);
-  const CurveReport report = reportCurve(result.file, length);
-  const std::vector<LoadResult> sweep = sweepLoads(s, defaultLoads(s, kSweepLoads), 1, {});
-  return json{{"ok", true},
-              {"section", result.sectionText},
-              {"report", summaryJson(result.file, report)},
-              {"csv", csvText(report.summary)},
-              {"svg", svgPlot(result.file, report)},
-              {"interaction_svg", interactionSvg(s, sweep)},
-              {"sweep_csv", sweepCsv(sweep)},
-              {"end", endingName(result.curve.ending)},
-              {"end_words", endingWords(result.curve.ending)}}
-      .dump();
+  const auto describing = request.find("describe");
+  if (describing != request.end() && *describing == true) return describe();
+  return compute(request);
 }
 
 }  // namespace mphi

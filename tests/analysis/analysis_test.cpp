@@ -1,116 +1,71 @@
-#include "analysis/analysis.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "analysis/curvature_stepping.h"
-#include "analysis/results_report.h"
-#include "driver/section_dialogue.h"
+#include "analysis/specified_model.h"
+#include "section/bar_layout.h"
 #include "tests/analysis/worked_section.h"
-#include "textio/channels.h"
 
 namespace mphi {
 namespace {
 
-struct Output {
-  std::vector<std::string> console;
-  std::vector<std::string> section;
-};
-
-void collect(void* context, int channel, const char* line, std::size_t length) {
-  auto* out = static_cast<Output*>(context);
-  (channel == kSectionChannel ? out->section : out->console).emplace_back(line, length);
-}
-
-Output analyse(const SectionData& s) {
-  Output out;
-  RecordWriter writer = makeRecordWriter(collect, &out);
-  analyseSection(s, writer);
-  return out;
-}
-
-struct Row {
-  double k, m, e, c;
-};
-
-// Table rows between the header and the initial-yield label.
-std::vector<Row> tableRows(const Output& out) {
-  std::vector<Row> rows;
-  for (std::size_t i = 1; i + 2 < out.section.size(); ++i) {
-    const char* p = out.section[i].c_str();
-    char* end;
-    Row r;
-    r.k = std::strtod(p, &end);
-    r.m = std::strtod(end, &end);
-    r.e = std::strtod(end, &end);
-    r.c = std::strtod(end, &end);
-    rows.push_back(r);
-  }
-  return rows;
+int eventsOf(const Curve& curve, StepEventKind kind) {
+  return static_cast<int>(std::count_if(curve.events.begin(), curve.events.end(),
+                                        [kind](const StepEvent& e) { return e.kind == kind; }));
 }
 
 TEST(AnalysisTest, WorkedExample) {
-  const Output out = analyse(workedSection());
-  ASSERT_EQ(out.console.size(), 2u);
-  EXPECT_EQ(out.console[0].substr(0, 8), " fcc,fc1");
-  EXPECT_NEAR(std::strtod(out.console[0].c_str() + 8, nullptr), 30.60, 0.01);
-  EXPECT_EQ(out.console[1], std::string(" ") + kReachedPointEight);
+  const Curve curve = specifiedCurve(workedSection());
+  EXPECT_NEAR(curve.constants.fcc, 30.60, 0.01);
+  EXPECT_NEAR(curve.constants.fc1, 20.59, 0.01);
+  EXPECT_TRUE(curve.events.empty());
+  EXPECT_EQ(curve.end, CurveEnd::PointEightMu);
 
-  EXPECT_EQ(out.section.front(), " --- k(J) ---    m(J) ---   e(j)  ---   c(j) ---");
-  const std::vector<Row> rows = tableRows(out);
+  const std::vector<TableRow> rows = tableOf(curve);
   ASSERT_EQ(rows.size(), 155u);
   const struct {
     int row;
-    Row expected;
+    TableRow expected;
   } anchors[] = {{1, {0, 0, 0, 0}},
-                 {2, {3.328e-05, 893.4, 0.0008372, 25.16}},
-                 {3, {3.538e-05, 928.6, 0.0008622, 24.37}},
-                 {154, {2.612e-04, 1692, 0.004637, 17.75}},
+                 {2, {3.328e-05f, 893.4f, 0.0008372f, 25.16f}},
+                 {3, {3.538e-05f, 928.6f, 0.0008622f, 24.37f}},
+                 {154, {2.612e-04f, 1692, 0.004637f, 17.75f}},
                  {155, {0, 0, 0, 0}}};
   for (const auto& a : anchors) {
-    const Row& r = rows[a.row - 1];
+    const TableRow& r = rows[a.row - 1];
     EXPECT_NEAR(r.k, a.expected.k, 1e-3 * a.expected.k) << "row " << a.row;
     EXPECT_NEAR(r.m, a.expected.m, 1e-3 * a.expected.m) << "row " << a.row;
     EXPECT_NEAR(r.e, a.expected.e, 1e-3 * a.expected.e) << "row " << a.row;
     EXPECT_NEAR(r.c, a.expected.c, 1e-3 * a.expected.c) << "row " << a.row;
   }
-  std::size_t peak = 0;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].m > rows[peak].m) peak = i;
-  }
-  EXPECT_EQ(peak + 1, 92u);
-  EXPECT_NEAR(rows[peak].m, 2108, 1);
-
-  EXPECT_EQ(out.section[out.section.size() - 2], " Initial yield: M      K");
-  const std::string& yield = out.section.back();
-  ASSERT_EQ(yield.size(), 44u);
-  EXPECT_NEAR(std::strtod(yield.c_str() + 12, nullptr), 2040, 1);
-  EXPECT_NEAR(std::strtod(yield.c_str() + 29, nullptr), 1.605e-4, 1e-7);
+  EXPECT_EQ(curve.keys.peak.row, 92);
+  EXPECT_NEAR(curve.keys.peak.M, 2108, 1);
+  EXPECT_EQ(curve.keys.ultimate.row, 154);
+  ASSERT_TRUE(curve.keys.firstYield.exists);
+  EXPECT_NEAR(curve.keys.firstYield.M, 2040, 1);
+  EXPECT_NEAR(curve.keys.firstYield.phi, 1.605e-4, 1e-7);
 }
 
 TEST(AnalysisTest, YieldRowMatchesTheYieldPoint) {
-  const Output out = analyse(workedSection());
-  const std::vector<Row> rows = tableRows(out);
-  const std::string& yield = out.section.back();
-  const double My = std::strtod(yield.c_str() + 12, nullptr);
-  const double Ky = std::strtod(yield.c_str() + 29, nullptr);
+  const Curve curve = specifiedCurve(workedSection());
+  const KeyPoint& yield = curve.keys.firstYield;
   int matches = 0;
-  for (const Row& r : rows) matches += r.m == My && r.k == Ky;
+  for (const CurvePoint& p : curve.points) matches += p.M == yield.M && p.phi == yield.phi;
   EXPECT_EQ(matches, 1);
 }
 
 // A load beyond what any depth can carry: every step is abandoned, and the
 // curve ends after twenty in a row with a table of zero rows.
 TEST(AnalysisTest, LoadBeyondCapacityEndsTheCurve) {
-  const Output out = analyse(workedSection(10000));
-  EXPECT_EQ(out.console.back(), " no equilibrium found for P0");
-  const std::vector<Row> rows = tableRows(out);
-  ASSERT_EQ(rows.size(), 21u);
-  for (const Row& r : rows) EXPECT_EQ(r.m, 0);
-  EXPECT_EQ(out.section.back(), "              0.0000000E+00    0.0000000E+00");
+  const Curve curve = specifiedCurve(workedSection(10000));
+  EXPECT_EQ(curve.end, CurveEnd::NoEquilibrium);
+  EXPECT_EQ(curve.tableRows, 21);
+  EXPECT_EQ(curve.points.size(), 1u);  // the origin alone
+  EXPECT_FALSE(curve.keys.firstYield.exists);
+  EXPECT_FALSE(curve.keys.peak.exists);
 }
 
 TEST(AnalysisTest, FullTableEndsAtRowFiveHundred) {
@@ -122,28 +77,24 @@ TEST(AnalysisTest, FullTableEndsAtRowFiveHundred) {
   s.sccm = 4;
   s.fsy = 10;
   s.r = 0.08f;
-  RecordWriter quiet = silentWriter();
-  applyBarLayout(quiet, s);
-  const Output out = analyse(s);
-  const std::vector<Row> rows = tableRows(out);
-  ASSERT_EQ(rows.size(), 500u);
-  EXPECT_NE(rows[499].m, 0);
-  int warnings = 0;
-  for (const std::string& line : out.console)
-    warnings += line == std::string(" ") + kTableFullWarning;
-  EXPECT_EQ(warnings, 2);  // rows 499 and 500
+  applyBarLayout(s);
+  const Curve curve = specifiedCurve(s);
+  EXPECT_EQ(curve.end, CurveEnd::TableFull);
+  EXPECT_EQ(curve.tableRows, 500);
+  EXPECT_EQ(curve.points.back().row, 500);
+  EXPECT_EQ(eventsOf(curve, StepEventKind::PastRowLimit), 2);  // rows 499 and 500
 }
 
 TEST(AnalysisTest, SearchOutOfTrialsIsReportedAndRecorded) {
   const SectionData s = workedSection();
   const SectionModel model = makeSectionModel(s, deriveMaterials(s));
-  Output out;
-  RecordWriter console = makeRecordWriter(collect, &out);
   CurveState state;
-  traceCurve(model, s, state, console, SteppingLimits{1, 20});
-  ASSERT_GE(out.console.size(), 2u);
+  traceCurve(model, s, state, SteppingLimits{1, 20});
   // The first step does not balance at its first trial.
-  EXPECT_EQ(out.console[0].substr(0, 5), " Ecm ");
+  ASSERT_FALSE(state.events.empty());
+  EXPECT_EQ(state.events[0].kind, StepEventKind::OutOfTrials);
+  EXPECT_EQ(state.events[0].row, 2);
+  EXPECT_EQ(state.events[0].value, stepStart(s).Ecm);
   EXPECT_NE(state.table.m[2], 0.0f);
 }
 
@@ -197,14 +148,11 @@ TEST(AnalysisTest, NoRowRecordedOutsideTheSectionDepth) {
   s.fsy = 1.8f;
   s.Es = 2300;
   s.r = 0;
-  RecordWriter quiet = silentWriter();
-  applyBarLayout(quiet, s);
-  const Output out = analyse(s);
-  ASSERT_FALSE(out.console.empty());
-  EXPECT_EQ(out.console.back(), std::string(" ") + kNoEquilibrium);
-  const std::vector<Row> rows = tableRows(out);
-  EXPECT_EQ(rows.size(), 21u);
-  for (const Row& r : rows) EXPECT_LT(r.c, 2 * s.h);
+  applyBarLayout(s);
+  const Curve curve = specifiedCurve(s);
+  EXPECT_EQ(curve.end, CurveEnd::NoEquilibrium);
+  EXPECT_EQ(curve.tableRows, 21);
+  for (const CurvePoint& p : curve.points) EXPECT_LT(p.c, 2 * s.h);
 }
 
 TEST(AnalysisTest, StartStrainAndTolerance) {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "analysis/section_data.h"
+#include "section/section_data.h"
 
 namespace mphi {
 

@@ -2,7 +2,7 @@
 // tests.
 #pragma once
 
-#include "analysis/section_data.h"
+#include "section/section_data.h"
 
 namespace mphi {
 

@@ -1,7 +1,7 @@
 #include "tests/driver/in_process_run.h"
 
+#include "driver/channels.h"
 #include "driver/section_run.h"
-#include "textio/channels.h"
 #include "textio/line_source.h"
 
 namespace mphi {

@@ -25,7 +25,7 @@ exec 3<>out  # both ends, so that neither the filler nor the program waits for a
 capacity=$(perl -e 'open(my $p, ">&=", 3) or die; print fcntl($p, 1032, 0) + 0')  # F_GETPIPE_SZ
 if [ -z "$capacity" ] || [ "$capacity" -le "$before" ]; then
   echo "skipped: cannot size the pipe (capacity '$capacity')"
-  exit 0
+  exit 77  # CTest reports it as skipped, never as passed
 fi
 head -c $((capacity - before)) /dev/zero >&3
 

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "frontend/output_file.h"
-#include "frontend/section_result.h"
+#include "textio/number_text.h"
 
 namespace mphi {
 namespace {

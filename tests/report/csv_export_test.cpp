@@ -13,12 +13,11 @@ namespace {
 // The origin and the computed rows, each under its SECTION row number, and
 // every float back exactly from its text.
 TEST(CsvExportTest, ListsComputedRowsExactly) {
-  const ParsedSection p = parseSectionFile(workedSectionText());
-  ASSERT_TRUE(p.ok);
-  SectionFile f = p.file;
-  f.rows[5] = {1.17549435e-38f, -3.40282347e38f, 1.4e-45f, 0.1f};  // extremes survive too
-  f.rows[9] = {};  // an abandoned step is no curve point
-  std::istringstream csv(csvText(summariseCurve(f)));
+  const SectionFile f = workedFile();
+  std::vector<TableRow> table = tableOf(f.curve);
+  table[5] = {1.17549435e-38f, -3.40282347e38f, 1.4e-45f, 0.1f};  // extremes survive too
+  table[9] = {};  // an abandoned step is no curve point
+  std::istringstream csv(csvText(curveFromTable(table, 0, 0, 0)));
   std::string line;
   std::getline(csv, line);
   EXPECT_EQ(line, "row,curvature_per_cm,moment_Tcm,fibre_strain,neutral_axis_cm");
@@ -32,7 +31,7 @@ TEST(CsvExportTest, ListsComputedRowsExactly) {
       v = std::strtof(end + 1, &end);
     }
     EXPECT_EQ(*end, '\0');
-    const TableRow& r = f.rows[rows.back() - 1];
+    const TableRow& r = table[rows.back() - 1];
     EXPECT_EQ(values[0], r.k) << line;
     EXPECT_EQ(values[1], r.m) << line;
     EXPECT_EQ(values[2], r.e) << line;

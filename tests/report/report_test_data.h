@@ -6,8 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "analysis/analysis.h"
-#include "driver/section_input.h"
+#include "analysis/section_check.h"
+#include "analysis/specified_model.h"
+#include "section_file/section_reader.h"
+#include "section_file/section_writer.h"
 
 namespace mphi {
 
@@ -19,10 +21,15 @@ inline std::string workedSectionText() {
   return text.str();
 }
 
+// The worked example's SECTION as mphi-report reads it.
+inline SectionFile workedFile() {
+  return parseSectionFile(workedSectionText()).file;
+}
+
 // `s` before the layout, which is applied here.
 inline std::string sectionTextOf(SectionData s) {
   prepareSection(s);
-  return sectionFileText(s, computeCurve(s));
+  return sectionText(s, specifiedCurve(s));
 }
 
 }  // namespace mphi

@@ -68,10 +68,9 @@ std::string labelFault(const XmlDocument& doc) {
 }
 
 TEST(SvgPlotTest, WorkedExampleIsAWellFormedSelfContainedPlot) {
-  const ParsedSection p = parseSectionFile(workedSectionText());
-  ASSERT_TRUE(p.ok);
-  const CurveReport r = reportCurve(p.file, 200);
-  const std::string svg = svgPlot(p.file, r);
+  const SectionFile f = workedFile();
+  const CurveFigures r = specifiedFigures(f.section, f.curve, 200);
+  const std::string svg = svgPlot(f.section, f.curve, r);
   const XmlDocument doc = parseXml(svg);
   ASSERT_TRUE(doc.ok) << doc.error;
   const XmlElement& root = doc.root;
@@ -82,7 +81,7 @@ TEST(SvgPlotTest, WorkedExampleIsAWellFormedSelfContainedPlot) {
   EXPECT_EQ(labelFault(doc), "");
 
   ASSERT_EQ(byClass(root, "polyline", "curve").size(), 1u);
-  EXPECT_EQ(pointCount(*byClass(root, "polyline", "curve")[0]), r.summary.points.size());
+  EXPECT_EQ(pointCount(*byClass(root, "polyline", "curve")[0]), f.curve.points.size());
   for (const char* ideal : {"caltrans", "priestley"}) {
     ASSERT_EQ(byClass(root, "polyline", ideal).size(), 1u) << ideal;
     EXPECT_EQ(pointCount(*byClass(root, "polyline", ideal)[0]), 3u);
@@ -117,7 +116,9 @@ TEST(SvgPlotTest, LabelsStayInsideAndApartOnManyCurves) {
     const double length = i % 2 == 0 ? u(100, 600) : 0;
     const ParsedSection p = parseSectionFile(sectionTextOf(s));
     ASSERT_TRUE(p.ok) << p.error;
-    const XmlDocument doc = parseXml(svgPlot(p.file, reportCurve(p.file, length)));
+    const SectionFile& f = p.file;
+    const XmlDocument doc =
+        parseXml(svgPlot(f.section, f.curve, specifiedFigures(f.section, f.curve, length)));
     ASSERT_TRUE(doc.ok) << doc.error;
     const std::string fault = labelFault(doc);
     if (!fault.empty() && ++faults <= 5) ADD_FAILURE() << "section " << i << ": " << fault;
@@ -125,10 +126,10 @@ TEST(SvgPlotTest, LabelsStayInsideAndApartOnManyCurves) {
 }
 
 TEST(SvgPlotTest, CurveWithoutYieldHasNoIdealisation) {
-  ParsedSection p = parseSectionFile(workedSectionText());
-  ASSERT_TRUE(p.ok);
-  p.file.My = p.file.Ky = 0;
-  const XmlDocument doc = parseXml(svgPlot(p.file, reportCurve(p.file, 200)));
+  SectionFile f = workedFile();
+  f.curve.keys.firstYield = {};
+  const XmlDocument doc =
+      parseXml(svgPlot(f.section, f.curve, specifiedFigures(f.section, f.curve, 200)));
   ASSERT_TRUE(doc.ok) << doc.error;
   EXPECT_TRUE(byClass(doc.root, "polyline", "caltrans").empty());
   EXPECT_TRUE(byClass(doc.root, "polyline", "priestley").empty());

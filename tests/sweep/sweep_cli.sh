@@ -59,9 +59,12 @@ ls -R | grep -q tmp && { echo "temporary file left behind"; failed=1; }
 sed 's/40 35 0.02/40 35 2/' "$input" >percent.in
 head -n 7 "$input" >short.in
 printf '12a\n' >letter.in
-refuse "ratio in per cent" 65 "mphi-sweep: invalid section data: r = 2: main steel area exceeds" percent.in
-refuse "short input" 24 "mphi-sweep: severe (24): end-of-file during read, unit 5, file short.in" short.in
-refuse "letter" 59 "mphi-sweep: severe (59): list-directed I/O syntax error" letter.in
+refuse "ratio in per cent" 65 "mphi-sweep: percent.in: invalid section data: r = 2: main steel area exceeds" percent.in
+refuse "short input" 24 "mphi-sweep: short.in: the input ends before value 20 (b): 22 values are needed" short.in
+refuse "letter" 59 "mphi-sweep: letter.in: value 1 (b) is not a number" letter.in
+"$sweep" </ >out 2>err
+check "standard input a directory" 39 $?
+grep -qxF "mphi-sweep: cannot read standard input: Is a directory" err || { echo "stdin directory:"; cat err; failed=1; }
 refuse "missing input" 2 "mphi-sweep: cannot open nosuch.in: No such file or directory" nosuch.in
 refuse "bad load" 2 'mphi-sweep: --loads: "abc" is not a finite number of tons' "$input" --loads 1,abc
 refuse "count too small" 2 "mphi-sweep: --count" "$input" --count 1

@@ -1,0 +1,32 @@
+// Every figure mphi-report gives for a curve of the specified model: the
+// steel ratio, both idealisations and, for a column length, the drift. The
+// front ends (report, sweep, batch, the page) share it. Give it the section
+// and curve as SECTION holds them (asWritten) and the figures are the
+// report's to the last digit.
+#pragma once
+
+#include "analysis/curve.h"
+#include "figures/drift.h"
+#include "figures/idealisation.h"
+#include "section/section_data.h"
+
+namespace mphi {
+
+struct CurveFigures {
+  double steelRatio = 0;  // main steel area over b h, from the bar counts
+  Caltrans caltrans;
+  Priestley priestley;
+  double length = 0;      // column length asked for, cm; 0 for none
+  bool hasDrift = false;  // a length was given and phi_y exists
+  Drift drift;
+};
+
+// `length` 0 leaves the drift out.
+CurveFigures specifiedFigures(const SectionData& section, const Curve& curve, double length = 0);
+
+// Whether the curve has any point beyond its origin.
+inline bool computed(const Curve& curve) {
+  return curve.points.size() > 1;
+}
+
+}  // namespace mphi

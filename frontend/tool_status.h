@@ -1,0 +1,28 @@
+// What every tool does when something is wrong: one line on standard error,
+// "TOOL: what went wrong, and where", and one of these exit statuses.
+#pragma once
+
+#include <string>
+
+#include "section/fault.h"
+
+namespace mphi {
+
+constexpr int kExitDone = 0;
+constexpr int kExitWriteFailed = 1;   // an output file or stream could not be written
+constexpr int kExitUsage = 2;         // bad arguments, or an input that is not what the tool reads
+constexpr int kExitRowsRefused = 3;   // mphi-batch: some row was refused; the others ran
+constexpr int kExitInvalidData = 65;  // section data the analysis cannot take (EX_DATAERR)
+// Reading the 22 values of a section ends with the reader's own numbers,
+// as mphi's does: 24 (input ends early), 39 (cannot read), 59 (not a
+// number), 64 (quoted text).
+
+// Writes "TOOL: message" on standard error; returns `status`.
+int failWith(const std::string& tool, const std::string& message, int status);
+
+// "invalid section data: r = 2: main steel area exceeds the tie-confined core".
+inline std::string invalidDataText(const Fault& fault) {
+  return "invalid section data: " + faultText(fault);
+}
+
+}  // namespace mphi

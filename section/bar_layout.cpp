@@ -1,0 +1,42 @@
+#include "section/bar_layout.h"
+
+#include "section/units.h"
+
+namespace mphi {
+
+// Each step is worked in double and stored as a float; later steps use the
+// stored value.
+BarLayout computeBarLayout(float b, float h, float r) {
+  constexpr float kInset = 6.0f;  // bar centre line inside every face, cm
+  const float Ast = static_cast<float>(static_cast<double>(b) * h * r);
+  const float bs = static_cast<float>(static_cast<double>(b) - 2.0f * kInset);
+  const float hs = static_cast<float>(static_cast<double>(h) - 2.0f * kInset);
+  const float perim = static_cast<float>((static_cast<double>(hs) + bs) * 2.0f);
+  const float q = static_cast<float>(static_cast<double>(Ast) / perim);
+  const float pitch = static_cast<float>((static_cast<double>(h) / 2.0f - kInset) / 3.0f);
+  BarLayout layout;
+  layout.A1 = static_cast<float>(static_cast<double>(q) * bs);
+  layout.A2 = static_cast<float>(static_cast<double>(q) * hs / 3.0f);
+  layout.A3 = layout.A2;
+  layout.A4 = layout.A2;
+  layout.d1 = kInset;
+  layout.d2 = static_cast<float>(static_cast<double>(pitch) / 2.0f + layout.d1);
+  layout.d3 = static_cast<float>(static_cast<double>(pitch) + layout.d2);
+  layout.d4 = static_cast<float>(static_cast<double>(pitch) + layout.d3);
+  return layout;
+}
+
+void applyBarLayout(SectionData& s) {
+  const BarLayout layout = computeBarLayout(s.b, s.h, s.r);
+  const float Abar = static_cast<float>(static_cast<double>(s.dcm) * s.dcm * kPiAreas / 4.0f);
+  s.num1 = static_cast<float>(static_cast<double>(layout.A1) / Abar);
+  s.num2 = static_cast<float>(static_cast<double>(layout.A2) / Abar);
+  s.num3 = static_cast<float>(static_cast<double>(layout.A3) / Abar);
+  s.num4 = static_cast<float>(static_cast<double>(layout.A4) / Abar);
+  s.dt = layout.d1;
+  s.clearh2cm = layout.d2;
+  s.cln3 = layout.d3;
+  s.cln4 = layout.d4;
+}
+
+}  // namespace mphi

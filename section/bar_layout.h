@@ -1,0 +1,23 @@
+// Main bars of a half section from the section size and the steel ratio:
+// the steel is spread evenly along a rectangle 6 cm inside every face; the
+// width face is lumped into layer 1, each half of the side faces into
+// layers 2 to 4. Single precision throughout, as the input is.
+#pragma once
+
+#include "section/section_data.h"
+
+namespace mphi {
+
+struct BarLayout {
+  float A1 = 0, A2 = 0, A3 = 0, A4 = 0;  // steel area of layers 1 to 4, cm2
+  float d1 = 0, d2 = 0, d3 = 0, d4 = 0;  // depth below the nearer face, cm
+};
+
+BarLayout computeBarLayout(float b, float h, float r);
+
+// Replaces the bar counts and layer depths of `section` by the layout of
+// its b, h and r; the counts stay fractional. No input is checked: a
+// section of 12 cm or less gives counts that are not finite.
+void applyBarLayout(SectionData& section);
+
+}  // namespace mphi

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The layers, checked on every source folder's includes: each folder may
+# include only the folders listed for it. Text I/O knows no engineering;
+# the models know no front end, file format or report; the figures know no
+# front end and no file format; front ends depend downward only.
+set -u
+root=$1
+declare -A allowed=(
+  [textio]="textio"
+  [section]="section textio"
+  [analysis]="analysis section"
+  [assessment]="assessment analysis section"
+  [section_file]="section_file analysis section textio"
+  [figures]="figures analysis section"
+  [charts]="charts"
+  [report]="report figures charts section_file analysis section textio"
+  [frontend]="frontend report figures charts section_file analysis assessment section textio"
+  [sweep]="sweep frontend report figures charts section_file analysis assessment section textio"
+  [batch]="batch frontend report figures charts section_file analysis assessment section textio"
+  [web]="web sweep frontend report figures charts section_file analysis assessment section textio"
+  [driver]="driver frontend section_file analysis section textio"
+  [python]="python batch sweep frontend report figures charts section_file analysis assessment section textio"
+)
+# mphi-report's own main is a front end; the report's library is not.
+front_end_mains="report/main.cpp"
+failed=0
+cd "$root" || exit 1
+for folder in "${!allowed[@]}"; do
+  [ -d "$folder" ] || continue
+  for file in $(find "$folder" -name '*.h' -o -name '*.cpp'); do
+    case " $front_end_mains " in *" $file "*) continue ;; esac
+    for used in $(sed -n 's|^#include "\([a-z_]*\)/.*|\1|p' "$file" | sort -u); do
+      case " ${allowed[$folder]} " in
+        *" $used "*) ;;
+        *) echo "$file includes $used/, which $folder/ may not use"; failed=1 ;;
+      esac
+    done
+  done
+done
+# Nothing outside the program itself reaches mphi's channels or the
+# operating system.
+for folder in textio section analysis assessment section_file figures charts report frontend sweep batch web python; do
+  [ -d "$folder" ] || continue
+  if grep -rlE '_exit|signal\.h|<csignal>|sigaction' "$folder" --include='*.cpp' --include='*.h'; then
+    echo "  ^ process-level code outside driver/"
+    failed=1
+  fi
+done
+exit $failed

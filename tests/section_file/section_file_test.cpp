@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "section_file/section_reader.h"
+#include "tests/report/report_test_data.h"
+
+namespace mphi {
+namespace {
+
+TEST(SectionFileTest, ReadsTheWorkedExample) {
+  const ParsedSection p = parseSectionFile(workedSectionText());
+  ASSERT_TRUE(p.ok) << p.errorLine << ": " << p.error;
+  const SectionData& s = p.file.section;
+  EXPECT_EQ(s.b, 40.0f);
+  EXPECT_EQ(s.h, 35.0f);
+  EXPECT_EQ(s.num1, 2.710927f);
+  EXPECT_EQ(s.clearb1cm, 5.0f);
+  EXPECT_EQ(s.fc, 0.21f);
+  EXPECT_EQ(s.P0, 100.0f);
+  const Curve& c = p.file.curve;
+  ASSERT_EQ(c.tableRows, 155);
+  ASSERT_EQ(c.points.size(), 154u);  // the origin and rows 2 to 154
+  EXPECT_EQ(c.points[1].phi, 3.3280165E-05f);
+  EXPECT_EQ(c.points[1].M, 893.4188f);
+  EXPECT_EQ(c.points[91].M, 2107.559f);
+  EXPECT_EQ(c.points[153].c, 17.75069f);
+  EXPECT_EQ(c.keys.peak.row, 92);
+  EXPECT_EQ(c.keys.ultimate.row, 154);
+  EXPECT_EQ(c.keys.firstYield.M, 2040.211f);
+  EXPECT_EQ(c.keys.firstYield.phi, 1.6046579E-04f);
+  EXPECT_EQ(c.end, CurveEnd::NotKnown);  // 0.8 Mu or a bar failure: the table does not tell
+}
+
+TEST(SectionFileTest, TakesLinesEndedByLineFeedAlone) {
+  std::string text = workedSectionText();
+  std::string lf;
+  for (char c : text) {
+    if (c != '\r') lf += c;
+  }
+  EXPECT_TRUE(parseSectionFile(lf).ok);
+}
+
+// Each malformed file names the line of its first fault.
+struct BrokenCase {
+  const char* name;
+  std::string (*breakIt)(std::string);
+  int line;
+  const char* error;
+};
+
+// Lists and failures show the case by its name.
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+std::string cutAfterLine(const std::string& text, int lines) {
+  std::size_t at = 0;
+  for (int i = 0; i < lines; ++i) at = text.find('\n', at) + 1;
+  return text.substr(0, at);
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
+class BrokenSectionTest : public testing::TestWithParam<BrokenCase> {};
+
+TEST_P(BrokenSectionTest, NamesTheLine) {
+  const ParsedSection p = parseSectionFile(GetParam().breakIt(workedSectionText()));
+  EXPECT_FALSE(p.ok);
+  EXPECT_EQ(p.errorLine, GetParam().line);
+  EXPECT_EQ(p.error.rfind(GetParam().error, 0), 0u) << p.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenSectionTest,
+    testing::Values(
+        BrokenCase{"Empty", [](std::string) { return std::string(); }, 1, "empty file"},
+        BrokenCase{"NotMphiOutput", [](std::string) { return std::string("hello\n"); }, 1,
+                   "not a SECTION file written by mphi"},
+        BrokenCase{"RunStoppedAfterTheEcho", [](std::string t) { return cutAfterLine(t, 8); }, 9,
+                   "file ends after the section data: the run that wrote it stopped"},
+        BrokenCase{"EchoCutShort", [](std::string t) { return cutAfterLine(t, 4); }, 5,
+                   "file ends where the section data"},
+        BrokenCase{"TableCutShort", [](std::string t) { return cutAfterLine(t, 100); }, 101,
+                   "the table is cut short"},
+        BrokenCase{"NoYieldValues", [](std::string t) { return cutAfterLine(t, 165); }, 166,
+                   "file ends where the initial-yield values"},
+        BrokenCase{"LetterInField",
+                   [](std::string t) { return replaced(t, "893.4188", "893.4l88"); }, 11,
+                   "\"   893.4l88    \" is not a number field"},
+        BrokenCase{"NaNInTable",
+                   [](std::string t) { return replaced(t, "   893.4188    ", "            NaN"); },
+                   11, "\"            NaN\" is not a number field"},
+        BrokenCase{"ShortRow",
+                   [](std::string t) { return replaced(t, "   893.4188    ", "893.4188"); }, 11,
+                   "expected a table row"},
+        BrokenCase{"TrailingText", [](std::string t) { return t + "more\r\n"; }, 167,
+                   "unexpected text after"}),
+    [](const testing::TestParamInfo<BrokenCase>& info) { return info.param.name; });
+
+// A run refused for its data echoes what it read, infinities included; the
+// table may hold only finite numbers.
+TEST(SectionFileTest, EchoMayHoldInfinityButTheTableMayNot) {
+  std::string text = replaced(workedSectionText(), "   1.900000    ", "       Infinity");
+  EXPECT_TRUE(parseSectionFile(text).ok);
+  text = replaced(text, "   893.4188    ", "       Infinity");
+  EXPECT_EQ(parseSectionFile(text).errorLine, 11);
+}
+
+TEST(SectionFileTest, RefusesMoreThanFiveHundredRows) {
+  std::string text = cutAfterLine(workedSectionText(), 9);
+  for (int i = 0; i < 501; ++i)
+    text += "  0.0000000E+00  0.0000000E+00  0.0000000E+00  0.0000000E+00\r\n";
+  const ParsedSection p = parseSectionFile(text);
+  EXPECT_FALSE(p.ok);
+  EXPECT_EQ(p.errorLine, 510);
+}
+
+}  // namespace
+}  // namespace mphi
