@@ -9,7 +9,7 @@
 #   make web   build/web/mphi.html: the analysis as WebAssembly in one page
 #   make bench benchmarks of the analysis, sweep and batch; 1000 sections as
 #              mphi processes against one mphi-batch run
-#   make fuzz  both libFuzzer targets, FUZZ_SECONDS each (default 60)
+#   make fuzz  every libFuzzer target, FUZZ_SECONDS each (default 60)
 #   make exhaustive  every single-precision field against a reference (long)
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
@@ -33,7 +33,7 @@ run: all
 	cd $(BUILD)/run && ../mphi-sweep ../../examples/worked-example.in --csv sweep.csv \
 	  --svg interaction.svg --curves-svg curves.svg && cut -d, -f1-7,10,13 sweep.csv
 	@echo "---- mphi-batch: examples/columns.csv (build/run/columns-results.csv) ----"
-	cd $(BUILD)/run && ../mphi-batch ../../examples/columns.csv -o columns-results.csv --out columns \
+	cd $(BUILD)/run && ../mphi-batch ../../examples/columns.csv --csv columns-results.csv --out columns \
 	  && cat columns-results.csv
 	@$(MAKE) web >/dev/null && echo "---- the page: open $(CURDIR)/$(WEB)/mphi.html in a browser ----"
 
@@ -91,7 +91,7 @@ bench: deps bench-deps
 	bash bench/batch_vs_processes.sh $(CURDIR)/$(BUILD)
 
 FUZZ_SECONDS := 60
-FUZZ_TARGETS := reader_fuzz run_fuzz
+FUZZ_TARGETS := reader_fuzz run_fuzz section_file_fuzz batch_table_fuzz page_request_fuzz
 
 # Each target starts from its seeds in tests/fuzz and keeps what it learns
 # in build/fuzz/corpus; a finding stops make with the input saved in

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
       "table cannot be read or bad arguments; 1 a file could not be written.",
       kTool};
   app.add_option("TABLE.csv", tablePath, "the table of sections")->required();
-  app.add_option("-o,--output", outPath, "write the results here instead of standard output")
+  app.add_option("--csv", outPath, "write the results here instead of standard output")
       ->type_name("RESULTS.csv");
   app.add_option("--out", outDir, "write DIR/<id>/SECTION for every row")->type_name("DIR");
   app.add_option("--loads", loadList, "run every row at each load (tons) in place of its P0")

@@ -27,6 +27,6 @@ while read -r line; do
 done <inputs
 processes=$(( ($(date +%s%N) - start) / 1000000 ))
 start=$(date +%s%N)
-"$bin/mphi-batch" table.csv -o results.csv || true
+"$bin/mphi-batch" table.csv --csv results.csv || true
 batch=$(( ($(date +%s%N) - start) / 1000000 ))
 echo "1000 sections: $n mphi processes $processes ms, mphi-batch $batch ms ($(awk -v p=$processes -v b=$batch 'BEGIN { printf "%.1f", p / b }')x faster)"

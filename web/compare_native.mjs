@@ -33,7 +33,7 @@ for (let i = 0; i < Number(countText); ++i) {
 mkdirSync(work, { recursive: true });
 writeFileSync(work + "/table.csv", [NAMES.join(",") + ",id", ...rows.map((r, i) => r.join(",") + "," + i)].join("\n") + "\n");
 try {
-  execFileSync(batch, [work + "/table.csv", "--out", work + "/native", "-o", work + "/native.csv"]);
+  execFileSync(batch, [work + "/table.csv", "--out", work + "/native", "--csv", work + "/native.csv"]);
 } catch (e) {
   if (e.status !== 3) throw e;  // refused rows are compared too: neither side writes them
 }

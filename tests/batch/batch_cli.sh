@@ -14,7 +14,7 @@ expect_line() {  # file line-number expected-start
 
 # mixed.csv: a byte-order mark, CR LF, quoted cells, the columns shuffled
 # among the user's own, and three refused rows among good ones.
-"$batch" "$here/mixed.csv" --out sections -o results.csv --jobs 2 2>err
+"$batch" "$here/mixed.csv" --out sections --csv results.csv --jobs 2 2>err
 check "mixed table" 3 $?
 [ -s err ] && { echo "unexpected standard error:"; cat err; failed=1; }
 expect_line results.csv 1 "note,r,P0,Es,fsy,fy,fc,sccm,dbcm,clearb1cm,dcm,h,b,id,storey,status,end,rows,Ky_per_cm,"
@@ -56,6 +56,6 @@ refuse "unclosed quote" 2 "mphi-batch: open_quote.csv: CSV " open_quote.csv
 refuse "folder as table" 2 "mphi-batch: cannot open folder: Is a directory" folder
 refuse "bad load" 2 'mphi-batch: --loads: "x" is not a finite number of tons' "$here/mixed.csv" --loads 1,x
 refuse "unwritable results" 1 "mphi-batch: cannot write $work/no/r.csv: No such file or directory" \
-  "$here/mixed.csv" -o "$work/no/r.csv"
+  "$here/mixed.csv" --csv "$work/no/r.csv"
 "$batch" --version | grep -qx 'mphi-batch [0-9.]*' || { echo "--version"; failed=1; }
 exit $failed

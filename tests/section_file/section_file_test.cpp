@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "figures/curve_figures.h"
 #include "section_file/section_reader.h"
+#include "section_file/section_writer.h"
+#include "tests/analysis/random_section.h"
+#include "tests/analysis/worked_section.h"
 #include "tests/report/report_test_data.h"
 
 namespace mphi {
@@ -115,6 +121,49 @@ TEST(SectionFileTest, RefusesMoreThanFiveHundredRows) {
   const ParsedSection p = parseSectionFile(text);
   EXPECT_FALSE(p.ok);
   EXPECT_EQ(p.errorLine, 510);
+}
+
+bool sameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The figures of a section and its curve rounded as SECTION rounds them are
+// the figures of the written file read back, to the last bit: the tools
+// need no text to give mphi-report's numbers.
+TEST(AsWrittenTest, FiguresEqualThoseOfTheFileReadBack) {
+  Uniform u{4242};
+  for (int i = 0; i < 200; ++i) {
+    // The worked example first.
+    SectionData s = i == 0 ? workedSection() : randomSection(u);
+    ASSERT_FALSE(prepareSection(s)) << i;
+    const Curve curve = specifiedCurve(s);
+    const SectionFile direct = asWritten(s, curve);
+    const ParsedSection read = parseSectionFile(sectionText(s, curve));
+    ASSERT_TRUE(read.ok) << read.error;
+    const double length = u(100, 600);
+    const CurveFigures a = specifiedFigures(direct.section, direct.curve, length);
+    const CurveFigures b = specifiedFigures(read.file.section, read.file.curve, length);
+    ASSERT_EQ(direct.curve.points.size(), read.file.curve.points.size()) << i;
+    for (std::size_t k = 0; k < a.drift.curve.size(); ++k) {
+      EXPECT_TRUE(sameBits(a.drift.curve[k].V, b.drift.curve[k].V)) << i << " point " << k;
+    }
+    for (auto pair :
+         {std::make_pair(a.steelRatio, b.steelRatio), std::make_pair(a.caltrans.Mp, b.caltrans.Mp),
+          std::make_pair(a.caltrans.muPhi, b.caltrans.muPhi),
+          std::make_pair(a.priestley.Mn, b.priestley.Mn),
+          std::make_pair(a.priestley.muPhi, b.priestley.muPhi),
+          std::make_pair(a.drift.deltaU, b.drift.deltaU),
+          std::make_pair(direct.curve.keys.peak.M, read.file.curve.keys.peak.M),
+          std::make_pair(direct.curve.keys.firstYield.phi, read.file.curve.keys.firstYield.phi)}) {
+      EXPECT_TRUE(sameBits(pair.first, pair.second))
+          << i << ": " << pair.first << " against " << pair.second;
+    }
+    // Rounded as the file rounds them, not left as the model's floats.
+    if (i == 0) {
+      EXPECT_EQ(direct.curve.keys.peak.M, 2107.559f);
+      EXPECT_NE(curve.keys.peak.M, 2107.559f);
+    }
+  }
 }
 
 }  // namespace
