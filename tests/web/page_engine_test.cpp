@@ -55,5 +55,33 @@ INSTANTIATE_TEST_SUITE_P(
                     PageCase{"NoLength", "L", "-3", "L", "\"-3\" is not a positive length"}),
     [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
+// Scripts send numbers, not only the form's texts; anything else is an
+// answer too, never an exception.
+TEST(PageEngineTest, AnswersEveryRequest) {
+  const struct {
+    const char* request;
+    const char* field;
+  } cases[] = {{R"({"values":{"b":40}})", "h"},
+               {R"({"values":{"b":[1]}})", "b"},
+               {R"({"values":7,"L":"x"})", "b"},
+               {R"({"describe":"yes"})", "b"},
+               {"[1,2]", ""},
+               {"\xff", ""}};
+  for (const auto& c : cases) {
+    const auto answer = nlohmann::json::parse(computePage(c.request));
+    EXPECT_FALSE(answer["ok"].get<bool>()) << c.request;
+    EXPECT_EQ(answer["field"], c.field) << c.request;
+  }
+  const auto worked = nlohmann::json::parse(computePage(
+      R"({"values":{"b":40,"h":35,"clearb1cm":5,"dcm":1.9,"dbcm":1.3,"sccm":10,"fc":0.21,)"
+      R"("fy":4.2,"fsy":2.8,"Es":2100,"P0":100,"r":0.02},"L":200})"));
+  ASSERT_TRUE(worked["ok"].get<bool>()) << worked["message"];
+  EXPECT_EQ(worked["end"], "0.8Mu");
+  const auto described = nlohmann::json::parse(computePage(R"({"describe":true})"));
+  ASSERT_EQ(described["values"].size(), 12u);
+  EXPECT_EQ(described["values"][0]["name"], "b");
+  EXPECT_EQ(described["values"][11]["example"], "0.02");
+}
+
 }  // namespace
 }  // namespace mphi
