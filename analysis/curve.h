@@ -80,6 +80,13 @@ struct MaterialConstants {
   double ecu = 0;  // ultimate strain of the core
 };
 
+// A layer of main bars, from the compression face down.
+struct BarRow {
+  double depth = 0;  // cm
+  double area = 0;   // cm2
+  int bars = 0;      // whole bars; 0 where the steel is spread along the faces
+};
+
 struct Curve {
   CurveEnd end = CurveEnd::NotKnown;
   std::vector<CurvePoint> points;  // the origin first, then every computed row
@@ -88,6 +95,8 @@ struct Curve {
   std::vector<StepEvent> events;
   MaterialConstants constants;
   double tensionDepth = 0;  // outermost tension bars below the compression face, cm
+  double barInset = 0;      // faces to the outer bars' centres, cm
+  std::vector<BarRow> layers;
 };
 
 }  // namespace mphi

@@ -1,6 +1,7 @@
 #include "batch/batch_run.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "analysis/section_check.h"
@@ -16,9 +17,11 @@
 namespace mphi {
 namespace {
 
-// One row made ready: its section data, or why it is refused.
+// One row made ready: its section data and what to work out, or why it is
+// refused.
 struct PreparedRow {
   SectionData section;
+  Analysis analysis;
   std::string id;
   std::string refusal;  // empty when the row runs
 };
@@ -33,36 +36,108 @@ int columnOf(const SectionTable& t, const std::string& name) {
   return at == t.header.end() ? -1 : static_cast<int>(at - t.header.begin());
 }
 
-PreparedRow prepareRow(const SectionTable& t, std::size_t index, bool sectionFiles,
+// The cell of an optional column; empty where the table has none.
+std::string cellOf(const SectionTable& t, const std::vector<std::string>& row,
+                   const std::string& name) {
+  const int column = columnOf(t, name);
+  return column < 0 ? std::string() : row[static_cast<std::size_t>(column)];
+}
+
+bool blank(const std::string& cell) {
+  return cell.find_first_not_of(" \t") == std::string::npos;
+}
+
+PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequest& request,
                        std::map<std::string, std::size_t>& ids) {
   PreparedRow p;
+  p.analysis = request.analysis;
   const std::vector<std::string>& row = t.rows[index];
-  const std::string number = std::to_string(index + 1);
+  const std::string where = "data row " + std::to_string(index + 1);
+  auto notNumber = [&](const std::string& column, const std::string& cell) {
+    return where + ", column " + column + ": \"" + cell + "\" is not a number";
+  };
   SectionData& s = p.section;
   // The values a user gives; the ones the layout derives need no cell.
   for (const SectionValue* v : givenValues()) {
-    const std::string cell = row[static_cast<std::size_t>(columnOf(t, v->name))];
+    const std::string cell = cellOf(t, row, v->name);
     if (!readNumberToken(cell, s.*v->member)) {
-      p.refusal = "row " + number + ", column " + v->name + ": \"" + cell + "\" is not a number";
+      p.refusal = notNumber(v->name, cell);
       return p;
     }
+  }
+  const std::string model = cellOf(t, row, "model");
+  if (!blank(model) && !modelNamed(model, p.analysis.model)) {
+    p.refusal = where + ", column model: \"" + model + "\" is neither spec nor assessment";
+    return p;
+  }
+  float face = 0, side = 0, length = 0;
+  const std::string faceCell = cellOf(t, row, "bars_face"), sideCell = cellOf(t, row, "bars_side");
+  if (!blank(faceCell) || !blank(sideCell)) {
+    if (!readNumberToken(faceCell, face)) {
+      p.refusal = notNumber("bars_face", faceCell);
+      return p;
+    }
+    if (!blank(sideCell) && !readNumberToken(sideCell, side)) {
+      p.refusal = notNumber("bars_side", sideCell);
+      return p;
+    }
+    p.analysis.bars = BarCounts{face, side};
+  }
+  const std::string lengthCell = cellOf(t, row, "L");
+  if (!blank(lengthCell)) {
+    if (!readNumberToken(lengthCell, length) || !(length > 0) || !std::isfinite(length)) {
+      p.refusal = where + ", column L: \"" + lengthCell + "\" is not a positive length";
+      return p;
+    }
+    p.analysis.length = length;
   }
   const int idColumn = columnOf(t, "id");
-  p.id = idColumn < 0 ? number : row[static_cast<std::size_t>(idColumn)];
-  if (sectionFiles) {
-    if (!safeName(p.id)) {
-      p.refusal = "row " + number + ": id \"" + p.id + "\" is not a safe folder name";
-      return p;
-    }
-    const auto earlier = ids.emplace(p.id, index + 1);
-    if (!earlier.second) {
-      p.refusal = "row " + number + ": id \"" + p.id + "\" repeats row " +
-                  std::to_string(earlier.first->second);
-      return p;
-    }
+  p.id = idColumn < 0 ? std::to_string(index + 1) : row[static_cast<std::size_t>(idColumn)];
+  const auto earlier = ids.emplace(p.id, index + 1);
+  if (!earlier.second) {
+    p.refusal =
+        where + ": id \"" + p.id + "\" repeats data row " + std::to_string(earlier.first->second);
+    return p;
   }
-  if (const std::optional<Fault> fault = prepareSection(s)) p.refusal = invalidDataText(*fault);
+  if (request.sectionFiles && !safeName(p.id)) {
+    p.refusal = where + ": id \"" + p.id + "\" is not a safe folder name";
+    return p;
+  }
+  std::optional<Fault> fault = prepareSection(s);
+  if (!fault) fault = checkAnalysis(s, p.analysis);
+  if (fault) p.refusal = invalidDataText(*fault);
   return p;
+}
+
+// One model's columns when every row that runs uses it; the assessment
+// model's and then the specified model's others when the rows mix them.
+std::vector<std::string> resultColumns(const std::vector<PreparedRow>& rows, Model fallback) {
+  bool specified = false, assessment = false;
+  for (const PreparedRow& r : rows) {
+    if (!r.refusal.empty()) continue;
+    (r.analysis.model == Model::Assessment ? assessment : specified) = true;
+  }
+  if (!(specified && assessment)) {
+    return resultHeader(assessment ? Model::Assessment : specified ? Model::Specified : fallback);
+  }
+  std::vector<std::string> columns = resultHeader(Model::Assessment);
+  for (const std::string& c : resultHeader(Model::Specified)) {
+    if (std::find(columns.begin(), columns.end(), c) == columns.end()) columns.push_back(c);
+  }
+  return columns;
+}
+
+// A result's cells in `columns`.
+std::vector<std::string> cellsIn(const SectionResult& r, const std::vector<std::string>& columns) {
+  std::vector<std::string> cells;
+  const Model model = r.analysis.model;
+  const std::vector<std::string>& own = resultHeader(model);
+  const std::vector<std::string> values = resultCells(r, model);
+  for (const std::string& c : columns) {
+    const auto at = std::find(own.begin(), own.end(), c);
+    cells.push_back(at == own.end() ? std::string() : values[at - own.begin()]);
+  }
+  return cells;
 }
 
 }  // namespace
@@ -75,7 +150,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
   std::map<std::string, std::size_t> ids;
   std::vector<PreparedRow> rows;
   for (std::size_t i = 0; i < t.rows.size(); ++i) {
-    rows.push_back(prepareRow(t, i, request.sectionFiles, ids));
+    rows.push_back(prepareRow(t, i, request, ids));
   }
   const bool crossed = !request.loads.empty();
   const std::size_t perRow = crossed ? request.loads.size() : 1;
@@ -89,24 +164,25 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
         if (!row.refusal.empty()) return;
         SectionData s = row.section;
         if (crossed) s.P0 = request.loads[k % perRow];
-        analyses[k] = analyseForReport(s);
+        analyses[k] = analyse(s, row.analysis);
       },
       request.done);
 
   std::vector<std::string> header = t.header;
   header.push_back("status");
   if (crossed) header.push_back("P0_T");
-  header.insert(header.end(), resultHeader().begin(), resultHeader().end());
+  const std::vector<std::string> columns = resultColumns(rows, request.analysis.model);
+  header.insert(header.end(), columns.begin(), columns.end());
   result.csv = csvLine(header) + "\n";
   for (std::size_t k = 0; k < result.analyses; ++k) {
     const PreparedRow& row = rows[k / perRow];
     std::vector<std::string> cells = t.rows[k / perRow];
     cells.push_back(row.refusal.empty() ? "ok" : row.refusal);
     if (crossed) cells.push_back(floatText(request.loads[k % perRow]));
-    std::vector<std::string> results(resultHeader().size());
+    std::vector<std::string> results(columns.size());
     if (row.refusal.empty()) {
-      results = resultCells(analyses[k]);
-      if (request.sectionFiles) {
+      results = cellsIn(analyses[k], columns);
+      if (request.sectionFiles && row.analysis.model == Model::Specified) {
         const std::string folder =
             crossed ? row.id + "/" + loadFolder(k % perRow + 1, perRow) : row.id;
         result.sections.push_back({folder, sectionText(analyses[k].section, analyses[k].curve)});

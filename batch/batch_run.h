@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "batch/section_table.h"
+#include "frontend/section_result.h"
 
 namespace mphi {
 
 struct BatchRequest {
+  Analysis analysis;          // unless a row's model, bars_face, bars_side or L cells say otherwise
   std::vector<float> loads;   // in place of each row's P0; empty: the row's own
   bool sectionFiles = false;  // SECTION files wanted: ids must be safe names
   int jobs = 1;

@@ -28,22 +28,29 @@ int main(int argc, char** argv) {
       "Analyses every row of TABLE.csv as mphi analyses the 22 values made of it, and writes\n"
       "the table's columns, a status and the result columns of mphi-sweep for each row.\n"
       "Required columns, in any order, in mphi's units: b, h, dcm, clearb1cm, dbcm, sccm, fc,\n"
-      "fy, fsy, Es, P0, r; an optional id names each row's folder under --out.\n"
+      "fy, fsy, Es, P0, r; an optional id names each row's folder under --out. Optional\n"
+      "model (spec or assessment), bars_face, bars_side and L columns set a row's model,\n"
+      "explicit bars and column length in place of the options.\n"
       "Exit status: 0 every row ran; 3 some row was refused (its status says why); 2 the\n"
       "table cannot be read or bad arguments; 1 a file could not be written.",
       kTool};
   app.add_option("TABLE.csv", tablePath, "the table of sections")->required();
   app.add_option("--csv", outPath, "write the results here instead of standard output")
       ->type_name("RESULTS.csv");
-  app.add_option("--out", outDir, "write DIR/<id>/SECTION for every row")->type_name("DIR");
+  app.add_option("--out", outDir, "write DIR/<id>/SECTION for every row of the specified model")
+      ->type_name("DIR");
   app.add_option("--loads", loadList, "run every row at each load (tons) in place of its P0")
       ->type_name("P1,P2,...");
   app.add_option("--jobs", jobs, "threads (default: the machine's cores)")
       ->check(CLI::Range(1, 1024));
+  mphi::AnalysisOptions options;
+  mphi::addAnalysisOptions(app, options);
   mphi::addVersion(app, kTool);
   if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
 
   mphi::BatchRequest request;
+  std::string error;
+  if (!mphi::analysisOf(options, request.analysis, error)) return fail(error, mphi::kExitUsage);
   std::string bad;
   if (!loadList.empty() && !mphi::parseLoadList(loadList, request.loads, bad)) {
     return fail("--loads: \"" + bad + "\" is not a finite number of tons", mphi::kExitUsage);

@@ -3,6 +3,11 @@
 #include "section/units.h"
 
 namespace mphi {
+namespace {
+
+constexpr double kSpecifiedHardening = 1.25;  // the specified bars reach 1.25 fy at 40 ey
+
+}  // namespace
 
 CurveFigures specifiedFigures(const SectionData& s, const Curve& curve, double length) {
   CurveFigures r;
@@ -15,7 +20,8 @@ CurveFigures specifiedFigures(const SectionData& s, const Curve& curve, double l
   r.length = length;
   if (length > 0 && r.priestley.yielded) {
     r.hasDrift = true;
-    r.drift = columnDrift(length, s.fy, s.dcm, s.P0, r.priestley.phiY, curve.points);
+    r.drift = columnDrift(
+        cantilever(length, s.fy, s.dcm, kSpecifiedHardening, s.P0, r.priestley.phiY), curve.points);
   }
   return r;
 }

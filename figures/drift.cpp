@@ -7,30 +7,43 @@
 namespace mphi {
 namespace {
 
-constexpr float kPenetration = 0.022f;    // Lsp = 0.022 fye dcm, fye in MPa
-constexpr float kHingePerLength = 0.08f;  // Lp = 0.08 L + Lsp, at least 2 Lsp
+constexpr float kPenetration = 0.022f;  // Lsp = 0.022 fye db, MPa and mm
+constexpr double kHingeSlope = 0.2;     // k = 0.2 (fu/fy - 1)
+constexpr double kMostHingeSlope = 0.08;
 
 }  // namespace
 
-Drift columnDrift(double L, double fy, double dcm, double P0, double phiY,
-                  const std::vector<CurvePoint>& points) {
-  Drift d;
-  d.L = L;
+Cantilever cantilever(double L, double fy, double db, double fuOverFy, double P0, double phiY) {
+  Cantilever c;
+  c.L = L;
+  c.P0 = P0;
+  c.phiY = phiY;
   const double fye = fy / kTonPerCm2InMPa;
-  d.Lsp = kPenetration * fye * dcm;
-  d.Lp = std::max(kHingePerLength * L + d.Lsp, 2 * d.Lsp);
-  auto displacement = [&](double phi) {
-    const double elastic = std::min(phi, phiY) * L * L / 3;
-    return phi <= phiY ? elastic : elastic + (phi - phiY) * d.Lp * L;
-  };
-  for (const CurvePoint& p : points) {
-    const double delta = displacement(p.phi);
-    d.curve.push_back({delta, (p.M - P0 * delta) / L});
-  }
-  d.deltaY = displacement(phiY);
+  c.Lsp = kPenetration * fye * db;  // MPa times cm: cm
+  c.k = std::min(kHingeSlope * (fuOverFy - 1), kMostHingeSlope);
+  c.Lp = std::max(c.k * L + c.Lsp, 2 * c.Lsp);
+  return c;
+}
+
+double displacement(const Cantilever& c, double phi) {
+  const double arm = c.L + c.Lsp;
+  const double elastic = std::min(phi, c.phiY) * arm * arm / 3;
+  return phi <= c.phiY ? elastic : elastic + (phi - c.phiY) * c.Lp * c.L;
+}
+
+DriftPoint driftAt(const Cantilever& c, double phi, double M) {
+  const double delta = displacement(c, phi);
+  return {delta, (M - c.P0 * delta) / c.L};
+}
+
+Drift columnDrift(const Cantilever& column, const std::vector<CurvePoint>& points) {
+  Drift d;
+  d.column = column;
+  for (const CurvePoint& p : points) d.curve.push_back(driftAt(column, p.phi, p.M));
+  d.deltaY = displacement(column, column.phiY);
   d.deltaU = d.curve.back().delta;
   d.muDelta = d.deltaU / d.deltaY;
-  d.driftU = d.deltaU / L;
+  d.driftU = d.deltaU / column.L;
   d.Vu = d.curve.back().V;
   return d;
 }

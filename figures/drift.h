@@ -1,7 +1,8 @@
 // Lateral drift of a cantilever column of length L (cm), fixed at the
-// section: elastic flexure up to the yield curvature, then rotation of a
-// plastic hinge of length Lp, with strain penetration into the footing.
-// Units T and cm; P-delta is included in the lateral force.
+// section: the curvature's elastic flexure over L + Lsp up to yield, then
+// the rotation of a plastic hinge of length Lp, with strain penetration
+// into the footing (Priestley, Calvi and Kowalsky 2007). Units T and cm;
+// P-delta is included in the lateral force.
 #pragma once
 
 #include <vector>
@@ -10,15 +11,31 @@
 
 namespace mphi {
 
-struct DriftPoint {
-  double delta = 0;  // top displacement, cm
-  double V = 0;      // lateral force, T
+struct Cantilever {
+  double L = 0;     // column length, cm
+  double Lsp = 0;   // strain penetration, 0.022 fy db (MPa, mm), cm
+  double k = 0;     // 0.2 (fu/fy - 1), at most 0.08
+  double Lp = 0;    // plastic hinge, k L + Lsp, at least 2 Lsp, cm
+  double phiY = 0;  // yield curvature, 1/cm
+  double P0 = 0;    // axial load, T
 };
 
+// `fy` in T/cm2, `db` the main bar diameter in cm, `fuOverFy` the bars'
+// ultimate over their yield strength.
+Cantilever cantilever(double L, double fy, double db, double fuOverFy, double P0, double phiY);
+
+struct DriftPoint {
+  double delta = 0;  // top displacement, cm
+  double V = 0;      // lateral force (M - P0 delta) / L, T
+};
+
+// Phi (1/cm) L+Lsp squared over 3 up to phi_y, then delta_y + (phi - phi_y) Lp L.
+double displacement(const Cantilever& c, double phi);
+DriftPoint driftAt(const Cantilever& c, double phi, double M);
+
+// The specified model's drift at its ultimate point.
 struct Drift {
-  double L = 0;                   // column length, cm
-  double Lsp = 0;                 // strain penetration length, cm
-  double Lp = 0;                  // plastic hinge length, cm
+  Cantilever column;
   double deltaY = 0;              // at the yield curvature phi_y
   double deltaU = 0;              // at the ultimate curvature phi_u
   double muDelta = 0;             // displacement ductility deltaU / deltaY
@@ -27,9 +44,7 @@ struct Drift {
   std::vector<DriftPoint> curve;  // one point per curve point
 };
 
-// `fy` (T/cm2), `dcm` (cm) and `P0` (T) from the echo; `phiY` the yield
-// curvature of the nominal-moment idealisation. L must be positive.
-Drift columnDrift(double L, double fy, double dcm, double P0, double phiY,
-                  const std::vector<CurvePoint>& points);
+// The curve's points; the last is the ultimate.
+Drift columnDrift(const Cantilever& column, const std::vector<CurvePoint>& points);
 
 }  // namespace mphi

@@ -37,6 +37,47 @@ bool parseLoadList(const std::string& text, std::vector<float>& loads, std::stri
   return !loads.empty();
 }
 
+void addAnalysisOptions(CLI::App& app, AnalysisOptions& o) {
+  app.add_option("--model", o.model,
+                 "spec (default): the specified model, as mphi; assessment: the assessment "
+                 "model, for deformation capacity")
+      ->check(CLI::IsMember({"spec", "assessment"}));
+  o.barsFace = app.add_option("--bars-face", o.face,
+                              "assessment model: bars on each face across the bending direction, "
+                              "corners included (at least 2)")
+                   ->type_name("N");
+  o.barsSide = app.add_option("--bars-side", o.side,
+                              "assessment model: bars on each side face between the corners")
+                   ->type_name("M")
+                   ->needs(o.barsFace);
+  app.add_option("--length", o.length, "column length L for the drift of a cantilever (cm)")
+      ->type_name("L")
+      ->check(positiveNumber());
+}
+
+bool analysisOf(const AnalysisOptions& o, Analysis& a, std::string& error) {
+  modelNamed(o.model, a.model);
+  a.length = o.length;
+  if (o.barsFace->count() == 0) return true;
+  if (a.model != Model::Assessment) {
+    error = "--bars-face: bar counts are for the assessment model (--model assessment)";
+    return false;
+  }
+  const struct {
+    const char* name;
+    double value, least;
+  } counts[] = {{"--bars-face", o.face, 2}, {"--bars-side", o.side, 0}};
+  for (const auto& c : counts) {
+    if (!(c.value >= c.least) || c.value != std::floor(c.value) || c.value > 1000) {
+      error = std::string(c.name) + ": " + valueText(c.value) +
+              " is not a whole number of bars from " + valueText(c.least) + " to 1000";
+      return false;
+    }
+  }
+  a.bars = BarCounts{o.face, o.side};
+  return true;
+}
+
 void addVersion(CLI::App& app, const std::string& tool) {
   app.set_version_flag("--version", tool + " " + kToolsVersion);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "frontend/section_result.h"
+
 namespace mphi {
 
 constexpr char kToolsVersion[] = "1.1.0";
@@ -16,6 +18,19 @@ CLI::Validator positiveNumber();
 // input value would be stored; false with the first item that is not a
 // finite number in `bad`.
 bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad);
+
+// --model, --bars-face, --bars-side and --length: the same words for the
+// same things in every tool.
+struct AnalysisOptions {
+  std::string model = "spec";
+  CLI::Option* barsFace = nullptr;
+  CLI::Option* barsSide = nullptr;
+  double face = 0, side = 0;
+  double length = 0;
+};
+void addAnalysisOptions(CLI::App& app, AnalysisOptions& options);
+// What they ask for; false with the message when they do not go together.
+bool analysisOf(const AnalysisOptions& options, Analysis& analysis, std::string& error);
 
 // Adds --version to `app`.
 void addVersion(CLI::App& app, const std::string& tool);

@@ -1,31 +1,67 @@
-// One section through the analysis and the report's figures, in memory: its
-// curve, the section and curve as SECTION holds them, and mphi-report's
-// figures for that SECTION. Pure, so the front ends run many at once.
+// One section through a model and its figures, in memory: the curve, for
+// the specified model the section and curve as SECTION holds them with
+// mphi-report's figures of that SECTION, for the assessment model its
+// limit states. Pure, so the front ends run many at once.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/curve.h"
+#include "assessment/assessment_section.h"
 #include "figures/curve_figures.h"
+#include "figures/limit_states.h"
+#include "section/fault.h"
 #include "section/section_data.h"
 #include "section_file/section_reader.h"
 
 namespace mphi {
 
-struct SectionResult {
-  SectionData section;   // as analysed
-  Curve curve;           // as the model traced it
-  SectionFile written;   // what SECTION holds of both
-  CurveFigures figures;  // mphi-report's, of `written`
+enum class Model { Specified, Assessment };
+
+// "spec", "assessment".
+const char* modelName(Model model);
+bool modelNamed(const std::string& name, Model& model);
+
+// What to work out for a section.
+struct Analysis {
+  Model model = Model::Specified;
+  std::optional<BarCounts> bars;  // explicit bars, assessment model only
+  double length = 0;              // column length for the drift, cm; 0 for none
 };
 
-// `section` after the layout and the data check; `length` 0 for no drift.
+// What the section data check does not see: explicit bars with the
+// specified model, bars that are no whole numbers or do not fit.
+std::optional<Fault> checkAnalysis(const SectionData& section, const Analysis& analysis);
+
+struct SectionResult {
+  SectionData section;  // as analysed
+  Analysis analysis;
+  Curve curve;                   // as the model traced it
+  SectionFile written;           // specified model: what SECTION holds of both
+  CurveFigures figures;          // specified model: mphi-report's, of `written`
+  AssessmentFigures assessment;  // assessment model
+};
+
+// `section` after the layout and both checks.
+SectionResult analyse(const SectionData& section, const Analysis& analysis);
+// The specified model.
 SectionResult analyseForReport(const SectionData& section, double length = 0);
 
-// The result columns, from how the curve ended to the Priestley ductility.
-const std::vector<std::string>& resultHeader();
-// Their cells; a value that does not exist is an empty cell.
-std::vector<std::string> resultCells(const SectionResult& result);
+// The section and curve the figures come from: SECTION's values for the
+// specified model, the model's own for the assessment model.
+const SectionData& reportedSection(const SectionResult& result);
+const Curve& reportedCurve(const SectionResult& result);
+
+// The result columns of a model, from how the curve ended on.
+const std::vector<std::string>& resultHeader(Model model);
+// Their cells, in the columns of `model` (a result of the other model
+// leaves the columns it has no figure for empty); a value that does not
+// exist is an empty cell.
+std::vector<std::string> resultCells(const SectionResult& result, Model model);
+inline std::vector<std::string> resultCells(const SectionResult& result) {
+  return resultCells(result, result.analysis.model);
+}
 
 }  // namespace mphi

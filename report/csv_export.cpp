@@ -1,17 +1,29 @@
 #include "report/csv_export.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace mphi {
+namespace {
+
+// Nine significant digits give back a float (SECTION's values) exactly,
+// seventeen a double (the assessment model's); the assessment model's
+// origin has no neutral axis: an empty cell.
+std::string cell(double v) {
+  if (!std::isfinite(v)) return "";
+  char text[40];
+  const bool single = static_cast<double>(static_cast<float>(v)) == v;
+  std::snprintf(text, sizeof text, single ? "%.9g" : "%.17g", v);
+  return text;
+}
+
+}  // namespace
 
 std::string csvText(const Curve& curve) {
   std::string t = "row,curvature_per_cm,moment_Tcm,fibre_strain,neutral_axis_cm\n";
-  char line[160];
   for (const CurvePoint& p : curve.points) {
-    // The values are SECTION's floats: nine significant digits bring each
-    // back exactly.
-    std::snprintf(line, sizeof line, "%d,%.9g,%.9g,%.9g,%.9g\n", p.row, p.phi, p.M, p.eps, p.c);
-    t += line;
+    t += std::to_string(p.row) + "," + cell(p.phi) + "," + cell(p.M) + "," + cell(p.eps) + "," +
+         cell(p.c) + "\n";
   }
   return t;
 }

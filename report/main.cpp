@@ -1,7 +1,8 @@
-// mphi-report: reads a SECTION file written by mphi and gives the key points,
-// the Caltrans and Priestley idealisations with their curvature ductility,
-// and for a column length its drift capacity; as text or JSON, with an SVG
-// plot and a CSV table on request.
+// mphi-report: the figures of a moment-curvature curve, read from a SECTION
+// file written by mphi or worked out in process from mphi's 22 values with
+// either model: key points, idealisations with the curvature ductility and,
+// for a column length, the drift; as text or JSON, with an SVG plot and a
+// CSV table on request.
 #include <iostream>
 #include <string>
 
@@ -9,12 +10,16 @@
 #include "frontend/command_line.h"
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
+#include "frontend/section_result.h"
+#include "frontend/section_source.h"
 #include "frontend/tool_status.h"
+#include "report/assessment_report.h"
 #include "report/csv_export.h"
 #include "report/summary_json.h"
 #include "report/summary_text.h"
 #include "report/svg_plot.h"
 #include "section_file/section_reader.h"
+#include "section_file/section_writer.h"
 
 namespace {
 
@@ -24,48 +29,99 @@ int fail(const std::string& message, int status) {
   return mphi::failWith(kTool, message, status);
 }
 
+struct Wanted {
+  bool json = false;
+  std::string svg, csv, out;
+};
+
+// The report of the specified model's curve as SECTION holds it.
+int reportSpecified(const std::string& heading, const mphi::SectionData& section,
+                    const mphi::Curve& curve, double length, const Wanted& w, mphi::Outputs& out) {
+  const mphi::CurveFigures figures = mphi::specifiedFigures(section, curve, length);
+  mphi::printOutput(out, "the summary",
+                    w.json ? mphi::summaryJson(section, curve, figures)
+                           : std::string(kTool) + ": " + heading + "\n" +
+                                 mphi::summaryText(section, curve, figures));
+  if (!w.svg.empty()) mphi::writeOutput(out, w.svg, mphi::svgPlot(section, curve, figures));
+  if (!w.csv.empty()) mphi::writeOutput(out, w.csv, mphi::csvText(curve));
+  return out.status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string input = "SECTION", svgPath, csvPath;
-  bool json = false;
-  double length = 0;
+  std::string file = "SECTION", input;
+  Wanted wanted;
+  mphi::AnalysisOptions options;
   CLI::App app{
-      "Reads FILE (default SECTION), a results file written by mphi, and prints the section,\n"
-      "first yield, peak, ultimate point, how the curve ended, the Caltrans and Priestley\n"
-      "idealisations with the curvature ductility, and with --length the drift of a\n"
-      "cantilever column (units T, cm).\n"
-      "Exit status: 0 done, 1 an output file could not be written, 2 bad arguments or file.",
+      "Reads FILE (default SECTION), a results file written by mphi, or with --input works the\n"
+      "curve out in process from the 22 values mphi reads, with --model spec (as mphi) or\n"
+      "assessment. Prints the section, first yield, peak, the ultimate point, how the curve\n"
+      "ended, the idealisations with the curvature ductility, and with --length the drift of\n"
+      "a cantilever column (units T, cm).\n"
+      "Exit status: 0 done; 1 an output file could not be written; 2 bad arguments or file;\n"
+      "for --input, mphi's own status for bad input (24, 59, 64, 39, or 65).",
       kTool};
-  app.add_option("FILE", input, "SECTION file written by mphi");
-  app.add_option("--svg", svgPath, "also draw the curve as an SVG picture")->type_name("OUT.svg");
-  app.add_option("--csv", csvPath, "also write the computed rows as CSV")->type_name("OUT.csv");
-  app.add_flag("--json", json, "print one JSON object instead of the text");
-  app.add_option("--length", length, "column length L for the drift (cm)")
-      ->type_name("L")
-      ->check(mphi::positiveNumber());
+  auto* fileOption = app.add_option("FILE", file, "SECTION file written by mphi");
+  app.add_option("--input", input, "the 22 input values, as for mphi (- for standard input)")
+      ->type_name("IN")
+      ->excludes(fileOption);
+  mphi::addAnalysisOptions(app, options);
+  app.add_option("--svg", wanted.svg, "also draw the curve as an SVG picture")
+      ->type_name("OUT.svg");
+  app.add_option("--csv", wanted.csv, "also write the computed rows as CSV")->type_name("OUT.csv");
+  app.add_option("--out", wanted.out, "with --input and the specified model: write DIR/SECTION")
+      ->type_name("DIR");
+  app.add_flag("--json", wanted.json, "print one JSON object instead of the text");
   mphi::addVersion(app, kTool);
   if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
 
-  std::string text, reason;
-  if (!mphi::readWholeFile(input, text, reason)) {
-    return fail("cannot open " + input + ": " + reason, mphi::kExitUsage);
-  }
-  const mphi::ParsedSection parsed = mphi::parseSectionFile(text);
-  if (!parsed.ok) {
-    return fail(input + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
-                mphi::kExitUsage);
+  mphi::Analysis analysis;
+  std::string error;
+  if (!mphi::analysisOf(options, analysis, error)) return fail(error, mphi::kExitUsage);
+  mphi::Outputs out{kTool};
+
+  if (input.empty()) {
+    if (analysis.model != mphi::Model::Specified) {
+      return fail("--model assessment needs --input: SECTION holds the specified model's curve",
+                  mphi::kExitUsage);
+    }
+    if (!wanted.out.empty()) return fail("--out needs --input", mphi::kExitUsage);
+    std::string text, reason;
+    if (!mphi::readWholeFile(file, text, reason)) {
+      return fail("cannot open " + file + ": " + reason, mphi::kExitUsage);
+    }
+    const mphi::ParsedSection parsed = mphi::parseSectionFile(text);
+    if (!parsed.ok) {
+      return fail(file + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
+                  mphi::kExitUsage);
+    }
+    return reportSpecified(file, parsed.file.section, parsed.file.curve, options.length, wanted,
+                           out);
   }
 
-  const mphi::SectionData& section = parsed.file.section;
-  const mphi::Curve& curve = parsed.file.curve;
-  const mphi::CurveFigures figures = mphi::specifiedFigures(section, curve, length);
-  mphi::Outputs out{kTool};
-  mphi::printOutput(
-      out, "the summary",
-      json ? mphi::summaryJson(section, curve, figures)
-           : std::string(kTool) + ": " + input + "\n" + mphi::summaryText(section, curve, figures));
-  if (!svgPath.empty()) mphi::writeOutput(out, svgPath, mphi::svgPlot(section, curve, figures));
-  if (!csvPath.empty()) mphi::writeOutput(out, csvPath, mphi::csvText(curve));
+  const mphi::SectionSource in = mphi::readSectionSource(input);
+  if (in.status != 0) return fail(in.error, in.status);
+  if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
+    return fail(input + ": " + mphi::invalidDataText(*fault), mphi::kExitInvalidData);
+  }
+  if (analysis.model == mphi::Model::Assessment && !wanted.out.empty()) {
+    return fail("--out: the assessment model writes no SECTION", mphi::kExitUsage);
+  }
+  const mphi::SectionResult r = mphi::analyse(in.section, analysis);
+  if (analysis.model == mphi::Model::Specified) {
+    if (!wanted.out.empty()) {
+      mphi::writeInFolder(out, wanted.out, "SECTION", mphi::sectionText(r.section, r.curve));
+    }
+    return reportSpecified(input, r.written.section, r.written.curve, options.length, wanted, out);
+  }
+  mphi::printOutput(out, "the summary",
+                    wanted.json ? mphi::assessmentJson(r.section, r.curve, r.assessment)
+                                : std::string(kTool) + ": " + input + "\n" +
+                                      mphi::assessmentText(r.section, r.curve, r.assessment));
+  if (!wanted.svg.empty()) {
+    mphi::writeOutput(out, wanted.svg, mphi::assessmentPlot(r.section, r.curve, r.assessment));
+  }
+  if (!wanted.csv.empty()) mphi::writeOutput(out, wanted.csv, mphi::csvText(r.curve));
   return out.status;
 }

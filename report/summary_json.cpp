@@ -36,13 +36,9 @@ json priestleyJson(const Priestley& p) {
 json driftJson(const CurveFigures& f) {
   if (!f.hasDrift) return nullptr;
   const Drift& d = f.drift;
-  return {{"L", d.L},
-          {"Lp", d.Lp},
-          {"delta_y", d.deltaY},
-          {"delta_u", d.deltaU},
-          {"mu_delta", d.muDelta},
-          {"drift_u", d.driftU},
-          {"V_u", d.Vu}};
+  return {{"L", d.column.L},       {"Lsp", d.column.Lsp}, {"k", d.column.k},
+          {"Lp", d.column.Lp},     {"delta_y", d.deltaY}, {"delta_u", d.deltaU},
+          {"mu_delta", d.muDelta}, {"drift_u", d.driftU}, {"V_u", d.Vu}};
 }
 
 }  // namespace

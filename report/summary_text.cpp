@@ -83,7 +83,8 @@ std::string driftText(const CurveFigures& f) {
   std::string t = format("Drift of a cantilever column, L = %g cm\n", f.length);
   if (!f.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
   const Drift& d = f.drift;
-  t += format("  strain penetration Lsp = %.4g cm, plastic hinge Lp = %.4g cm\n", d.Lsp, d.Lp);
+  t += format("  strain penetration Lsp = %.4g cm, plastic hinge Lp = %.4g cm (k = %.3g)\n",
+              d.column.Lsp, d.column.Lp, d.column.k);
   t += format("  delta_y = %.4g cm, delta_u = %.4g cm, mu_delta = %.3f\n", d.deltaY, d.deltaU,
               d.muDelta);
   t += format("  drift delta_u / L = %.3f %%\n", 100 * d.driftU);

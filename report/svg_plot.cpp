@@ -107,7 +107,7 @@ Panel forceDisplacement(const SectionData& f, const CurveFigures& r) {
   }
   p.series.push_back(curve);
   p.legend.push_back(
-      {format("cantilever L = %g cm, P0 = %g T (P-" MPHI_DELTA " included)", d.L, f.P0),
+      {format("cantilever L = %g cm, P0 = %g T (P-" MPHI_DELTA " included)", d.column.L, f.P0),
        kCurveColour, true, "", Shape::None});
   p.markers.push_back({d.curve.back().delta, d.Vu, Shape::Triangle, kKeyColour});
   p.legend.push_back(

@@ -9,7 +9,11 @@ namespace mphi {
 namespace {
 
 bool hasCurve(const LoadResult& l) {
-  return computed(l.result.written.curve);
+  return computed(reportedCurve(l.result));
+}
+
+bool assessed(const std::vector<LoadResult>& loads) {
+  return !loads.empty() && loads.front().result.analysis.model == Model::Assessment;
 }
 
 std::string sectionTitle(const char* what, const SectionData& s) {
@@ -53,24 +57,37 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   p.yName = "Axial load P0";
   p.yUnit = "T";
   addCapacity(p, loads, "Mu (peak)", "mu", "#1f4e9a", "", [](const SectionResult& r, double& m) {
-    m = r.written.curve.keys.peak.M;
-    return true;
+    m = reportedCurve(r).keys.peak.M;
+    return reportedCurve(r).keys.peak.exists;
   });
-  addCapacity(p, loads, "Mn (Priestley)", "mn", "#1e8449", "3 3",
-              [](const SectionResult& r, double& m) {
-                m = r.figures.priestley.Mn;
-                return r.figures.priestley.available;
-              });
-  addCapacity(p, loads, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
-              [](const SectionResult& r, double& m) {
-                m = r.figures.caltrans.Mp;
-                return r.figures.caltrans.state == CaltransState::Done;
-              });
-  addCapacity(p, loads, "My (first yield)", "my", "#7f7f7f", "2 4",
-              [](const SectionResult& r, double& m) {
-                m = r.written.curve.keys.firstYield.M;
-                return r.written.curve.keys.firstYield.exists;
-              });
+  if (assessed(loads)) {
+    addCapacity(p, loads, "Mn (serviceability)", "mn", "#1e8449", "3 3",
+                [](const SectionResult& r, double& m) {
+                  m = r.curve.keys.serviceability.M;
+                  return r.curve.keys.serviceability.exists;
+                });
+    addCapacity(p, loads, "M at damage control", "mdc", "#c0392b", "8 5",
+                [](const SectionResult& r, double& m) {
+                  m = r.curve.keys.damageControl.M;
+                  return r.curve.keys.damageControl.exists;
+                });
+  } else {
+    addCapacity(p, loads, "Mn (Priestley)", "mn", "#1e8449", "3 3",
+                [](const SectionResult& r, double& m) {
+                  m = r.figures.priestley.Mn;
+                  return r.figures.priestley.available;
+                });
+    addCapacity(p, loads, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
+                [](const SectionResult& r, double& m) {
+                  m = r.figures.caltrans.Mp;
+                  return r.figures.caltrans.state == CaltransState::Done;
+                });
+    addCapacity(p, loads, "My (first yield)", "my", "#7f7f7f", "2 4",
+                [](const SectionResult& r, double& m) {
+                  m = r.written.curve.keys.firstYield.M;
+                  return r.written.curve.keys.firstYield.exists;
+                });
+  }
   bool missing = false;
   for (const LoadResult& l : loads) {
     if (hasCurve(l)) continue;
@@ -95,7 +112,7 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
     s.colour = rampColour(static_cast<double>(i) / last);
     s.width = 1.6;
     s.className = "curve";
-    for (const CurvePoint& q : loads[i].result.written.curve.points) {
+    for (const CurvePoint& q : reportedCurve(loads[i].result).points) {
       s.x.push_back(q.phi);
       s.y.push_back(q.M);
     }

@@ -32,26 +32,27 @@ std::vector<float> defaultLoads(const SectionData& s, int count) {
 }
 
 std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector<float>& loads,
-                                   int jobs, const std::function<void(std::size_t)>& done) {
+                                   const Analysis& analysis, int jobs,
+                                   const std::function<void(std::size_t)>& done) {
   std::vector<LoadResult> results(loads.size());
   runInParallel(
       loads.size(), jobs,
       [&](std::size_t i) {
         SectionData s = section;
         s.P0 = loads[i];
-        results[i] = {loads[i], analyseForReport(s)};
+        results[i] = {loads[i], analyse(s, analysis)};
       },
       done);
   return results;
 }
 
-std::string sweepCsv(const std::vector<LoadResult>& loads) {
+std::string sweepCsv(const std::vector<LoadResult>& loads, Model model) {
   std::vector<std::string> header = {"load", "P0_T"};
-  header.insert(header.end(), resultHeader().begin(), resultHeader().end());
+  header.insert(header.end(), resultHeader(model).begin(), resultHeader(model).end());
   std::string csv = joined(header) + "\n";
   for (std::size_t i = 0; i < loads.size(); ++i) {
     std::vector<std::string> cells = {std::to_string(i + 1), floatText(loads[i].P0)};
-    const std::vector<std::string> result = resultCells(loads[i].result);
+    const std::vector<std::string> result = resultCells(loads[i].result, model);
     cells.insert(cells.end(), result.begin(), result.end());
     csv += joined(cells) + "\n";
   }

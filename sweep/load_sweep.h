@@ -24,9 +24,10 @@ struct LoadResult {
 
 // The loads on `jobs` threads; `done` as runInParallel's.
 std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector<float>& loads,
-                                   int jobs, const std::function<void(std::size_t)>& done);
+                                   const Analysis& analysis, int jobs,
+                                   const std::function<void(std::size_t)>& done);
 
-// "load,P0_T," then the result columns; one line per load.
-std::string sweepCsv(const std::vector<LoadResult>& loads);
+// "load,P0_T," then the model's result columns; one line per load.
+std::string sweepCsv(const std::vector<LoadResult>& loads, Model model);
 
 }  // namespace mphi

@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
       ->type_name("FILE");
   app.add_option("--jobs", jobs, "threads (default: the machine's cores)")
       ->check(CLI::Range(1, 1024));
+  mphi::AnalysisOptions options;
+  mphi::addAnalysisOptions(app, options);
   mphi::addVersion(app, kTool);
   if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
 
@@ -58,13 +60,24 @@ int main(int argc, char** argv) {
   if (!loadList.empty() && !mphi::parseLoadList(loadList, loads, bad)) {
     return fail("--loads: \"" + bad + "\" is not a finite number of tons", mphi::kExitUsage);
   }
+  mphi::Analysis analysis;
+  std::string error;
+  if (!mphi::analysisOf(options, analysis, error)) return fail(error, mphi::kExitUsage);
+  if (analysis.model == mphi::Model::Assessment && !outDir.empty()) {
+    return fail("--out: the assessment model writes no SECTION", mphi::kExitUsage);
+  }
   const mphi::SectionSource in = mphi::readSectionSource(input);
   if (in.status != 0) return fail(in.error, in.status);
+  const std::string name = input == "-" ? "standard input" : input;
+  if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
+    return fail(name + ": " + mphi::invalidDataText(*fault), mphi::kExitInvalidData);
+  }
   if (loads.empty()) loads = mphi::defaultLoads(in.section, count);
 
   const mphi::Progress progress = mphi::startProgress("loads", loads.size());
-  const std::vector<mphi::LoadResult> results = mphi::sweepLoads(
-      in.section, loads, jobs, [&](std::size_t done) { mphi::showProgress(progress, done); });
+  const std::vector<mphi::LoadResult> results =
+      mphi::sweepLoads(in.section, loads, analysis, jobs,
+                       [&](std::size_t done) { mphi::showProgress(progress, done); });
   mphi::endProgress(progress);
 
   mphi::Outputs out{kTool};
@@ -73,7 +86,7 @@ int main(int argc, char** argv) {
     const mphi::SectionResult& r = results[i].result;
     if (!mphi::writeInFolder(out, folder, "SECTION", mphi::sectionText(r.section, r.curve))) break;
   }
-  const std::string csv = mphi::sweepCsv(results);
+  const std::string csv = mphi::sweepCsv(results, analysis.model);
   if (csvPath.empty()) {
     mphi::printOutput(out, "the table", csv);
   } else {

@@ -1,11 +1,14 @@
 #include "web/page_engine.h"
 
 #include <cmath>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "analysis/section_check.h"
+#include "charts/svg_chart.h"
 #include "frontend/section_result.h"
 #include "frontend/tool_status.h"
+#include "report/assessment_report.h"
 #include "report/csv_export.h"
 #include "report/summary_json.h"
 #include "report/summary_text.h"
@@ -49,6 +52,53 @@ bool fieldText(const json& values, const char* name, std::string& text) {
   return false;
 }
 
+bool blank(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// At its field where the form has one; a derived constant has none.
+std::string refusalOf(const Fault& fault) {
+  const SectionValue* v = findSectionValue(fault.field);
+  const bool formField =
+      (v != nullptr && v->given) || fault.field == "bars_face" || fault.field == "bars_side";
+  return refusal(formField ? fault.field : "", invalidDataText(fault));
+}
+
+// Both models' curves on one chart.
+std::string bothCurves(const SectionData& s, const Curve& specified, const Curve& assessed) {
+  Panel p;
+  p.xName = "Curvature " MPHI_PHI;
+  p.xUnit = "1/cm";
+  p.yName = "Moment M";
+  p.yUnit = MPHI_TCM;
+  const struct {
+    const Curve& curve;
+    const char* name;
+    const char* colour;
+    const char* className;
+  } curves[] = {{specified, "specified model", "#7f7f7f", "spec"},
+                {assessed, "assessment model", "#1f4e9a", "assessment"}};
+  for (const auto& c : curves) {
+    if (!computed(c.curve)) continue;
+    Series line;
+    line.colour = c.colour;
+    line.className = c.className;
+    for (const CurvePoint& q : c.curve.points) {
+      line.x.push_back(q.phi);
+      line.y.push_back(q.M);
+    }
+    p.series.push_back(line);
+    p.legend.push_back(
+        {std::string(c.name) + ": " + endWords(c.curve.end), c.colour, true, "", Shape::None});
+  }
+  if (p.series.empty()) p.empty = "neither model finds a curve for this load";
+  char title[160];
+  std::snprintf(title, sizeof title,
+                "M-" MPHI_PHI " curves of both models: b \xC3\x97 h = %g \xC3\x97 %g cm, P0 = %g T",
+                s.b, s.h, s.P0);
+  return svgPicture(title, {p});
+}
+
 std::string compute(const json& request) {
   const json values = request.contains("values") && request["values"].is_object()
                           ? request["values"]
@@ -73,25 +123,70 @@ std::string compute(const json& request) {
     }
     length = L;
   }
-  if (const std::optional<Fault> fault = prepareSection(s)) {
-    // At its field where the form has one; a derived constant has none.
-    const SectionValue* v = findSectionValue(fault->field);
-    return refusal(v != nullptr && v->given ? fault->field : "", invalidDataText(*fault));
+  std::string modelText = "both";
+  if (!fieldText(request, "model", modelText)) return refusal("model", "the model is not a text");
+  const bool both = modelText == "both";
+  Model model = Model::Specified;
+  if (!both && !modelNamed(modelText, model)) {
+    return refusal("model", "\"" + modelText + "\" is not spec, assessment or both");
+  }
+  Analysis assessment;
+  assessment.model = Model::Assessment;
+  assessment.length = length;
+  std::string faceText, sideText;
+  if (!fieldText(request, "bars_face", faceText) || !fieldText(request, "bars_side", sideText)) {
+    return refusal("bars_face", "bar counts are neither numbers nor texts");
+  }
+  if (!blank(faceText) || !blank(sideText)) {
+    float face = 0, side = 0;
+    if (!readNumberToken(faceText, face)) {
+      return refusal("bars_face", "\"" + faceText + "\" is not a number");
+    }
+    if (!blank(sideText) && !readNumberToken(sideText, side)) {
+      return refusal("bars_side", "\"" + sideText + "\" is not a number");
+    }
+    assessment.bars = BarCounts{face, side};
+  }
+  if (const std::optional<Fault> fault = prepareSection(s)) return refusalOf(*fault);
+  const bool withSpecified = both || model == Model::Specified;
+  const bool withAssessment = both || model == Model::Assessment;
+  if (!withAssessment && assessment.bars) {
+    return refusal("bars_face", "bar counts are for the assessment model");
+  }
+  if (withAssessment) {
+    if (const std::optional<Fault> fault = checkAnalysis(s, assessment)) return refusalOf(*fault);
   }
 
-  const SectionResult result = analyseForReport(s, length);
-  const SectionData& ws = result.written.section;
-  const Curve& wc = result.written.curve;
-  const std::vector<LoadResult> sweep = sweepLoads(s, defaultLoads(s, kSweepLoads), 1, {});
-  return answerText({{"ok", true},
-                     {"section", sectionText(s, result.curve)},
-                     {"report", summaryJson(ws, wc, result.figures)},
-                     {"csv", csvText(wc)},
-                     {"svg", svgPlot(ws, wc, result.figures)},
-                     {"interaction_svg", interactionSvg(s, sweep)},
-                     {"sweep_csv", sweepCsv(sweep)},
-                     {"end", endName(result.curve.end)},
-                     {"end_words", endWords(result.curve.end)}});
+  json answer = {{"ok", true}};
+  const std::vector<float> loads = defaultLoads(s, kSweepLoads);
+  SectionResult specified, assessed;
+  if (withSpecified) {
+    specified = analyseForReport(s, length);
+    const SectionData& ws = specified.written.section;
+    const Curve& wc = specified.written.curve;
+    const std::vector<LoadResult> sweep = sweepLoads(s, loads, specified.analysis, 1, {});
+    answer["spec"] = {{"section", sectionText(s, specified.curve)},
+                      {"report", summaryJson(ws, wc, specified.figures)},
+                      {"csv", csvText(wc)},
+                      {"svg", svgPlot(ws, wc, specified.figures)},
+                      {"interaction_svg", interactionSvg(s, sweep)},
+                      {"sweep_csv", sweepCsv(sweep, Model::Specified)},
+                      {"end", endName(specified.curve.end)},
+                      {"end_words", endWords(specified.curve.end)}};
+  }
+  if (withAssessment) {
+    assessed = analyse(s, assessment);
+    const std::vector<LoadResult> sweep = sweepLoads(s, loads, assessment, 1, {});
+    answer["assessment"] = {{"report", assessmentJson(s, assessed.curve, assessed.assessment)},
+                            {"csv", csvText(assessed.curve)},
+                            {"svg", assessmentPlot(s, assessed.curve, assessed.assessment)},
+                            {"interaction_svg", interactionSvg(s, sweep)},
+                            {"sweep_csv", sweepCsv(sweep, Model::Assessment)},
+                            {"end", endName(assessed.curve.end)},
+                            {"end_words", endWords(assessed.curve.end)}};
+  }
+  if (both) answer["models_svg"] = bothCurves(s, specified.written.curve, assessed.curve);
+  return answerText(answer);
 }
 
 // The given values as the form shows them, from the one description.

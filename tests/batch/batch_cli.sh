@@ -20,10 +20,10 @@ check "mixed table" 3 $?
 expect_line results.csv 1 "note,r,P0,Es,fsy,fy,fc,sccm,dbcm,clearb1cm,dcm,h,b,id,storey,status,end,rows,Ky_per_cm,"
 expect_line results.csv 2 '"worked, as in the README",0.02,100,2100,2.8,4.2,0.21,10,1.3,5,1.9,35,40,C1,1F,ok,0.8Mu,155,0.00016046579,2040.211,2107.559,'
 expect_line results.csv 3 "C2,1F,invalid section data: r = 2: main steel area exceeds the tie-confined core,,,,,,,,,,,,,"
-expect_line results.csv 4 '"row 3, column fc: ""0,21"" is not a number",,'
-expect_line results.csv 5 '"row 4: id ""../up"" is not a safe folder name",,'
+expect_line results.csv 4 '"data row 3, column fc: ""0,21"" is not a number",,'
+expect_line results.csv 5 '"data row 4: id ""../up"" is not a safe folder name",,'
 expect_line results.csv 6 'C5,"3F, east",ok,0.8Mu,'
-expect_line results.csv 7 '"row 6: id ""C1"" repeats row 1",,'
+expect_line results.csv 7 '"data row 6: id ""C1"" repeats data row 1",,'
 [ "$(ls sections)" = "$(printf 'C1\nC5')" ] || { echo "folders: $(ls sections)"; failed=1; }
 [ -e up ] && { echo "wrote outside the folder"; failed=1; }
 # Each SECTION is mphi's for the 22 values made of its row.

@@ -102,20 +102,32 @@ TEST(IdealisationTest, FirstRowPastALimitGivesItsMoment) {
   EXPECT_EQ(p.phiY, 1);  // never below Ky
 }
 
-// A hand-worked cantilever: fye = 500 MPa, dcm 2 cm: Lsp = 22 cm, Lp =
-// max(0.08 100 + 22, 44) = 44 cm; delta_y = 1e-4 100^2 / 3, delta_u adds
-// 2e-4 44 100 = 0.88 cm; V = (1100 - 50 delta_u) / 100.
-TEST(DriftTest, HandWorkedCantilever) {
+// Hand-worked cantilevers, fye = 500 MPa, db 2 cm: Lsp = 0.022 500 20 mm
+// = 22 cm; k = 0.2 (fu/fy - 1) capped at 0.08; Lp = k L + Lsp, at least
+// 2 Lsp; delta_y = 1e-4 (100 + 22)^2 / 3, delta_u adds 2e-4 Lp 100;
+// V = (1100 - 50 delta_u) / 100.
+TEST(DriftTest, HandWorkedCantilevers) {
   const std::vector<CurvePoint> points = {
       {0, 0, 0, 0, 1}, {1e-4, 1000, 0, 0, 2}, {3e-4, 1100, 0, 0, 3}};
-  const Drift d = columnDrift(100, 500 * 0.0102f, 2, 50, 1e-4, points);
-  EXPECT_NEAR(d.Lsp, 22, 1e-5);
-  EXPECT_NEAR(d.Lp, 44, 1e-5);
-  EXPECT_NEAR(d.deltaY, 1.0 / 3, 1e-9);
-  EXPECT_NEAR(d.deltaU, 1.0 / 3 + 0.88, 1e-6);
-  EXPECT_NEAR(d.muDelta, (1.0 / 3 + 0.88) * 3, 1e-5);
-  EXPECT_NEAR(d.driftU, (1.0 / 3 + 0.88) / 100, 1e-8);
-  EXPECT_NEAR(d.Vu, (1100 - 50 * (1.0 / 3 + 0.88)) / 100, 1e-6);
+  const double deltaY = 1e-4 * 122 * 122 / 3;
+  const struct {
+    double fuOverFy, k, L, Lp;
+  } cases[] = {{1.25, 0.05, 100, 44}, {1.5, 0.08, 1000, 102}, {1.6, 0.08, 1000, 102}};
+  for (const auto& c : cases) {
+    const Drift d = columnDrift(cantilever(c.L, 500 * 0.0102f, 2, c.fuOverFy, 50, 1e-4), points);
+    const double arm = c.L + 22;
+    const double dY = 1e-4 * arm * arm / 3, dU = dY + 2e-4 * c.Lp * c.L;
+    EXPECT_NEAR(d.column.Lsp, 22, 1e-5);
+    EXPECT_NEAR(d.column.k, c.k, 1e-12) << c.fuOverFy;
+    EXPECT_NEAR(d.column.Lp, c.Lp, 1e-5) << c.fuOverFy;
+    EXPECT_NEAR(d.deltaY, dY, 1e-7 * dY);  // 0.022 is a float
+    EXPECT_NEAR(d.deltaU, dU, 1e-6);
+    EXPECT_NEAR(d.muDelta, dU / dY, 1e-5);
+    EXPECT_NEAR(d.driftU, dU / c.L, 1e-8);
+    EXPECT_NEAR(d.Vu, (1100 - 50 * dU) / c.L, 1e-6);
+  }
+  const Drift d = columnDrift(cantilever(100, 500 * 0.0102f, 2, 1.25, 50, 1e-4), points);
+  EXPECT_NEAR(d.deltaY, deltaY, 1e-7 * deltaY);
   ASSERT_EQ(d.curve.size(), 3u);
   EXPECT_NEAR(d.curve[1].delta, d.deltaY, 1e-12);
 }

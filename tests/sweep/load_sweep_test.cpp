@@ -20,7 +20,13 @@ TEST(LoadSweepTest, DefaultLoadsSpanTensionToNinetyPerCentOfSquash) {
 TEST(LoadSweepTest, SameTableOnOneAndOnTwoThreads) {
   const SectionData s = workedSection();
   const std::vector<float> loads = defaultLoads(s, 7);
-  EXPECT_EQ(sweepCsv(sweepLoads(s, loads, 1, {})), sweepCsv(sweepLoads(s, loads, 2, {})));
+  for (Model model : {Model::Specified, Model::Assessment}) {
+    Analysis a;
+    a.model = model;
+    a.length = 300;
+    EXPECT_EQ(sweepCsv(sweepLoads(s, loads, a, 1, {}), model),
+              sweepCsv(sweepLoads(s, loads, a, 2, {}), model));
+  }
 }
 
 }  // namespace

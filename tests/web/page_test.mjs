@@ -1,8 +1,8 @@
 // The page in headless Chromium, from file:// as an engineer opens it: the
-// worked example's figures and SECTION against mphi's bytes, a refused
-// value at its field, a link's query reproducing a calculation, the
-// interaction diagram, and not one console error. Writes the screenshot
-// the README shows beside the page.
+// worked example's figures of both models and SECTION against mphi's bytes,
+// a refused value at its field with no result left on show, a link's query
+// reproducing a calculation, the interaction diagrams, and not one console
+// error. Writes the screenshot the README shows beside the page.
 // node page_test.mjs PAGE.html WORKED_SECTION
 import { readFileSync } from "node:fs";
 import { dirname, join } from "node:path";
@@ -44,26 +44,38 @@ check(near(await figure("mu-caltrans"), 1.631, 5e-4), "Caltrans mu_phi");
 check(near(await figure("Mn"), 1959.724, 5e-3), "Priestley Mn");
 check(near(await figure("mu-priestley"), 1.628, 5e-4), "Priestley mu_phi");
 check((await page.$eval("#end", e => e.dataset.end)) === "0.8Mu", "end of the curve");
+// The assessment model beside it: the issue's worked figures.
+check((await page.$eval("#end", e => e.dataset.assessmentEnd)) === "core_crushing", "assessment end");
+check(near(await figure("a-peak-M"), 2029.35, 5e-3), "assessment peak");
+check(near(await figure("a-mu-phi-u"), 13.949, 5e-4), "assessment mu_phi");
+check((await page.$$("#plot svg polyline.assessment")).length === 1, "both curves on one chart");
 const section = await page.$eval("#dl-SECTION", async a => (await fetch(a.href)).text());
 check(section === readFileSync(sectionPath, "latin1"), "SECTION differs from mphi's bytes");
 check((await page.$eval("#dl-SECTION", a => a.download)) === "SECTION", "SECTION's file name");
-for (const name of ["SECTION-csv", "SECTION-json", "SECTION-svg", "interaction-svg"]) {
+for (const name of ["SECTION-csv", "SECTION-json", "SECTION-svg", "interaction-svg", "sweep-csv",
+                    "assessment-json", "assessment-sweep-csv"]) {
   check((await page.$$("#dl-" + name)).length === 1, name + " download missing");
 }
-check((await page.$$("#interaction svg polyline.mu")).length === 1, "interaction diagram missing");
-check((await page.$$("#plot svg polyline.caltrans")).length === 1, "M-phi plot missing");
+check((await page.$$("#interaction svg polyline.mu")).length === 2, "interaction diagrams missing");
+check((await page.$$("#spec-plot svg polyline.caltrans")).length === 1, "M-phi plot missing");
 await page.screenshot({ path: join(dirname(pagePath), "page.png") });
 
 // Typing debounces, recomputes and keeps the query in step.
 await page.$eval("#in-L", i => { i.value = "200"; i.dispatchEvent(new Event("input")); });
 check(await settle() === "done", "the drift did not compute");
-check(near(await figure("mu-delta"), 1.324, 5e-4), "drift mu_delta");
+check(near(await figure("mu-delta"), 1.2749, 5e-4), "drift mu_delta");
+check(near(await figure("a-drift-ultimate"), 6.936, 5e-3), "assessment drift");
 check(new URL(page.url()).searchParams.get("L") === "200", "the query does not follow the form");
 
 // A refused value shows the data check's reason at its field.
 check(await open("?r=2") === "refused", "r = 2 was not refused");
 const reason = await page.$eval("#field-r .error", e => e.textContent);
 check(reason.includes("r = 2: main steel area exceeds the tie-confined core"), "reason at r: " + reason);
+check((await page.$$("#figures td")).length === 0 && (await page.$$("#downloads a")).length === 0,
+      "a refused form leaves figures or downloads on show");
+check(await open("?model=assessment&bars_face=2.5") === "refused", "2.5 bars were not refused");
+check((await page.$eval("#field-bars_face .error", e => e.textContent)).includes("whole number"),
+      "reason at bars_face");
 check(await open("?fc=0%2C21") === "refused", "a decimal comma was not refused");
 check((await page.$eval("#field-fc .error", e => e.textContent)).includes("is not a number"),
       "reason at fc");
@@ -73,6 +85,14 @@ check(await open("?b=50&h=50&clearb1cm=5&r=0.024&dcm=2.5&dbcm=1.3&sccm=10&fc=0.2
                  "&Es=2040&P0=250") === "done", "the query's section did not compute");
 check(near(await figure("Mu"), 7250.104, 5e-4), "the query's Mu");
 check((await page.$eval("#in-b", i => i.value)) === "50", "the query did not fill the form");
+// The issue's explicit-bar column, the assessment model alone.
+check(await open("?b=60&h=60&clearb1cm=5&r=0.0164&dcm=2.5&dbcm=1.3&sccm=10&fc=0.28&fy=4.2&fsy=2.8" +
+                 "&Es=2040&P0=201.6&L=300&model=assessment&bars_face=4&bars_side=2") === "done",
+      "the explicit bars did not compute");
+check(near(await figure("a-peak-M"), 9532.65, 2e-2), "explicit bars' peak");
+check(near(await figure("a-mu-phi-u"), 10.340, 5e-4), "explicit bars' mu_phi");
+check(near(await figure("a-drift-ultimate"), 4.066, 5e-4), "explicit bars' drift");
+check((await page.$$("#dl-SECTION")).length === 0, "SECTION offered for the assessment model");
 
 check(errors.length === 0, "console errors: " + errors.join(" | "));
 await browser.close();

@@ -1,0 +1,133 @@
+#include "assessment/assessment_section.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/material_laws.h"
+#include "section/bar_layout.h"
+#include "section/units.h"
+
+namespace mphi {
+namespace {
+
+constexpr double kMostBars = 1000;  // on one face: far beyond any column
+
+// Faces to the centres of the outer bars: the tie centre line, half the
+// tie, half the bar (cm).
+double barInset(const SectionData& s) {
+  return static_cast<double>(s.clearb1cm) + s.dbcm / 2.0 + s.dcm / 2.0;
+}
+
+double barArea(const SectionData& s) {  // cm2
+  return kPiAreas * static_cast<double>(s.dcm) * s.dcm / 4;
+}
+
+std::optional<Fault> countFault(const char* field, double count, double least) {
+  if (!std::isfinite(count) || count != std::floor(count)) {
+    return faultOf(field, count, "the number of bars must be a whole number");
+  }
+  if (count < least) {
+    return faultOf(field, count,
+                   least > 0 ? "there must be at least 2 bars on each face"
+                             : "the number of bars must not be negative");
+  }
+  if (count > kMostBars) return faultOf(field, count, "at most 1000 bars on a face");
+  return std::nullopt;
+}
+
+// Cover, tie and bars, in cm: layers from the compression face down.
+std::vector<BarLayer> layersOf(const SectionData& s, const std::optional<BarCounts>& bars) {
+  const double inset = barInset(s);
+  const double h = s.h;
+  std::vector<BarLayer> layers;
+  if (bars) {
+    const int face = static_cast<int>(bars->face);
+    const int side = static_cast<int>(bars->side);
+    const double area = barArea(s);
+    layers.push_back({inset, face * area, face});
+    for (int k = 1; k <= side; ++k) {
+      layers.push_back({inset + k * (h - 2 * inset) / (side + 1), 2 * area, 2});
+    }
+    layers.push_back({h - inset, face * area, face});
+    return layers;
+  }
+  const BasicBarLayout<double> l = spreadBars<double>(s.b, s.h, s.r, inset);
+  const double areas[4] = {l.A1, l.A2, l.A3, l.A4};
+  const double depths[4] = {l.d1, l.d2, l.d3, l.d4};
+  for (int i = 0; i < 4; ++i) layers.push_back({depths[i], areas[i], 0});
+  for (int i = 3; i >= 0; --i) layers.push_back({h - depths[i], areas[i], 0});
+  return layers;
+}
+
+double totalArea(const std::vector<BarLayer>& layers) {
+  double area = 0;
+  for (const BarLayer& l : layers) area += l.area;
+  return area;
+}
+
+}  // namespace
+
+std::optional<Fault> checkAssessment(const SectionData& s, const std::optional<BarCounts>& bars) {
+  if (bars) {
+    if (std::optional<Fault> f = countFault("bars_face", bars->face, 2)) return f;
+    if (std::optional<Fault> f = countFault("bars_side", bars->side, 0)) return f;
+  }
+  if (2 * barInset(s) >= std::min(s.b, s.h)) {
+    return faultOf("clearb1cm", s.clearb1cm,
+                   "the bars do not fit: cover, tie and bar take the whole section");
+  }
+  if (bars) {
+    // The bars' own area must leave room for the core they confine.
+    const double steel = totalArea(layersOf(s, bars)) / (kCmPerM * kCmPerM);
+    if (deriveMaterials<double>(s, steel).rhocc >= 1) {
+      return faultOf("bars_face", bars->face, "the bars' area exceeds the tie-confined core");
+    }
+  }
+  return std::nullopt;
+}
+
+AssessmentSection assessmentSection(const SectionData& s, const std::optional<BarCounts>& bars) {
+  AssessmentSection a;
+  const std::vector<BarLayer> layers = layersOf(s, bars);
+  // All main steel over the area of the core's equivalent circle (m2).
+  const double steel = totalArea(layers) / (kCmPerM * kCmPerM);
+  const BasicMaterials<double> c = deriveMaterials<double>(s, steel);
+  AssessmentMaterials& m = a.m;
+  m.fc1 = c.fc1;
+  m.fy = c.fy;
+  m.Es = c.Es;
+  m.ey = c.ey;
+  m.esh = c.esh;
+  m.Esh = c.Esh;
+  m.esu = c.e40;
+  m.fu = m.fy + m.Esh * (m.esu - m.esh);
+  m.fyh = s.fsy / static_cast<double>(kTonPerCm2InMPa);
+  m.ds = c.ds;
+  m.rhocc = c.rhocc;
+  m.ke = c.ke;
+  m.rhos = c.rhos;
+  m.fl = c.fl;
+  m.fcc = c.fcc;
+  m.ecc = c.ecc;
+  m.Ec = c.Ec;
+  m.Esec = c.Esec;
+  m.rcc = c.rcc;
+  m.ecu = 0.004 + 1.4 * m.rhos * m.fyh * m.esu / m.fcc;
+
+  const double mm = kMmPerCm;
+  a.b = s.b * mm;
+  a.h = s.h * mm;
+  a.cover = s.clearb1cm * mm;
+  a.coreWidth = a.b - 2 * a.cover;
+  a.inset = barInset(s) * mm;
+  a.P = static_cast<double>(s.P0) * kNewtonsPerTon;
+  a.tolerance = 1e-8 * m.fc1 * a.b * a.h;
+  for (BarLayer l : layers) {
+    l.depth *= mm;
+    l.area *= mm * mm;
+    a.layers.push_back(l);
+  }
+  return a;
+}
+
+}  // namespace mphi

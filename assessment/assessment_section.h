@@ -1,0 +1,64 @@
+// The section as the assessment model sees it, in N, mm and MPa, all in
+// double precision: the specified model's material constants worked out
+// again in double, the core's ultimate strain, and the main bars at their
+// real positions.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "section/fault.h"
+#include "section/section_data.h"
+
+namespace mphi {
+
+// Explicit bars: `face` bars on each face across the bending direction,
+// corners included, and `side` bars on each side face between the corners.
+// Counts as given, checked to be whole numbers.
+struct BarCounts {
+  double face = 0;
+  double side = 0;
+};
+
+struct AssessmentMaterials {
+  double fc1 = 0;                   // unconfined strength
+  double fy = 0, Es = 0, ey = 0;    // main bars
+  double esh = 0, Esh = 0;          // start and modulus of strain hardening
+  double esu = 0, fu = 0;           // bar failure strain 40 ey and the stress there, 1.25 fy
+  double fyh = 0;                   // tie yield strength
+  double ds = 0, rhocc = 0;         // equivalent core circle (m) and main steel over its area
+  double ke = 0, rhos = 0, fl = 0;  // confinement
+  double fcc = 0, ecc = 0, Ec = 0, Esec = 0, rcc = 0;
+  double ecu = 0;  // ultimate strain of the core (Priestley, Seible and Calvi)
+};
+
+struct BarLayer {
+  double depth = 0;  // below the compression face, mm
+  double area = 0;   // mm2
+  int bars = 0;      // whole bars, for explicit bars; 0 where the steel is spread
+};
+
+struct AssessmentSection {
+  double b = 0, h = 0;  // mm
+  double cover = 0;     // faces to the tie centre line, which bounds the core, mm
+  double coreWidth = 0;
+  double inset = 0;      // faces to the centres of the outer bars, mm
+  double P = 0;          // axial load, N, compression positive
+  double tolerance = 0;  // accepted mismatch of axial force, N
+  AssessmentMaterials m;
+  std::vector<BarLayer> layers;  // from the compression face down
+};
+
+// The first fault of bars that do not fit or counts that are not whole
+// numbers, naming the field; the section data must have passed the data
+// check.
+std::optional<Fault> checkAssessment(const SectionData& section,
+                                     const std::optional<BarCounts>& bars);
+
+// The section data (checked, after the layout) and, where given, explicit
+// bars; without them the steel b h r is spread as the specified layout
+// spreads it, about the real bar centres.
+AssessmentSection assessmentSection(const SectionData& section,
+                                    const std::optional<BarCounts>& bars);
+
+}  // namespace mphi

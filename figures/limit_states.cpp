@@ -1,0 +1,51 @@
+#include "figures/limit_states.h"
+
+namespace mphi {
+
+Idealisation idealisationFrom(const Curve& curve, const KeyPoint& yield) {
+  Idealisation i;
+  const KeyPoint& service = curve.keys.serviceability;
+  if (!yield.exists) {
+    i.reason = "the curve ends before first yield";
+    return i;
+  }
+  if (!(yield.M > 0 && yield.phi > 0)) {
+    i.reason = "the load alone already yields the section: first yield has no moment";
+    return i;
+  }
+  if (!service.exists) {
+    i.reason = "the curve ends before serviceability, which sets Mn";
+    return i;
+  }
+  i.available = true;
+  i.My = yield.M;
+  i.Ky = yield.phi;
+  i.Mn = service.M;
+  i.phiY = i.Ky * i.Mn / i.My;
+  i.muPhiDc = curve.keys.damageControl.phi / i.phiY;
+  i.muPhiU = curve.keys.ultimate.phi / i.phiY;
+  return i;
+}
+
+AssessmentFigures assessmentFigures(const SectionData& s, const Curve& curve, double length) {
+  AssessmentFigures f;
+  f.idealisation = idealisationFrom(curve, curve.keys.firstYield);
+  f.bySteelYield = idealisationFrom(curve, curve.keys.tensionSteelYield);
+  f.length = length;
+  if (!(length > 0) || !f.idealisation.available) return f;
+  f.hasDrift = true;
+  const MaterialConstants& m = curve.constants;
+  f.column = cantilever(length, s.fy, s.dcm, m.fu / m.fy, s.P0, f.idealisation.phiY);
+  f.deltaY = displacement(f.column, f.column.phiY);
+  for (const CurvePoint& p : curve.points) f.curve.push_back(driftAt(f.column, p.phi, p.M));
+  auto at = [&](const KeyPoint& k) {
+    const DriftPoint d = driftAt(f.column, k.phi, k.M);
+    return LimitStateDrift{d.delta, d.delta / length, d.delta / f.deltaY, d.V};
+  };
+  f.serviceability = at(curve.keys.serviceability);
+  f.damageControl = at(curve.keys.damageControl);
+  f.ultimate = at(curve.keys.ultimate);
+  return f;
+}
+
+}  // namespace mphi
