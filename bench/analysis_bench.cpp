@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/specified_model.h"
+#include "assessment/assessment_model.h"
 #include "batch/batch_run.h"
 #include "sweep/load_sweep.h"
 #include "tests/analysis/random_section.h"
@@ -43,16 +44,37 @@ void BM_EveryStepOutOfTrials(benchmark::State& state) {
 }
 BENCHMARK(BM_EveryStepOutOfTrials)->Unit(benchmark::kMillisecond);
 
-// The worked section's default sweep: 21 loads, each with its SECTION and
-// report figures, on 1 and on 2 threads (wall time).
-void BM_Sweep21Loads(benchmark::State& state) {
+// The assessment model's whole curve of the worked example with its key
+// points (target: 3 ms).
+void BM_AssessmentWorkedExample(benchmark::State& state) {
+  const mphi::SectionData s = mphi::workedSection();
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::assessmentCurve(s, std::nullopt));
+}
+BENCHMARK(BM_AssessmentWorkedExample)->Unit(benchmark::kMillisecond);
+
+// The worked section's default sweep: 21 loads, each with its figures, on 1
+// and on 2 threads (wall time); the assessment model's on 2 (target: 40 ms).
+void sweep(benchmark::State& state, mphi::Model model) {
   const mphi::SectionData s = mphi::workedSection();
   const std::vector<float> loads = mphi::defaultLoads(s, 21);
+  mphi::Analysis analysis;
+  analysis.model = model;
   const int jobs = static_cast<int>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(mphi::sweepLoads(s, loads, jobs, {}));
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::sweepLoads(s, loads, analysis, jobs, {}));
+}
+void BM_Sweep21Loads(benchmark::State& state) {
+  sweep(state, mphi::Model::Specified);
 }
 BENCHMARK(BM_Sweep21Loads)
     ->Arg(1)
+    ->Arg(2)
+    ->ArgName("jobs")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+void BM_AssessmentSweep21Loads(benchmark::State& state) {
+  sweep(state, mphi::Model::Assessment);
+}
+BENCHMARK(BM_AssessmentSweep21Loads)
     ->Arg(2)
     ->ArgName("jobs")
     ->UseRealTime()

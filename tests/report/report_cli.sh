@@ -45,6 +45,35 @@ refuse() {  # label expected-status expected-stderr-start args...
     failed=1
   fi
 }
+# In process from the 22 values: the specified model's figures are those of
+# mphi's SECTION read back, to the last digit.
+input=$here/e2e/cases/worked_example/stdin
+"$report" --input "$input" --length 200 --json >spec.json 2>err
+check "--input, specified model" 0 $?
+"$report" SECTION --length 200 --json >file.json
+cmp -s spec.json file.json && echo "--input should know how the curve ended" && failed=1
+diff <(grep -v '"end' spec.json) <(grep -v '"end' file.json) >/dev/null \
+  || { echo "--input's figures differ from SECTION's"; failed=1; }
+grep -q '"end": "0.8Mu"' spec.json || { echo "--input names no end"; failed=1; }
+"$report" --input "$input" --out run >/dev/null
+cmp -s run/SECTION "$worked" || { echo "--out SECTION differs from mphi's"; failed=1; }
+# The assessment model on the worked example.
+"$report" --input "$input" --model assessment --length 200 --json --svg a.svg --csv a.csv >a.json 2>err
+check "assessment model" 0 $?
+for want in '"end": "core_crushing"' '"mu_phi_u": 13.94' '"governed": "core ecu"' '"bars": "spread"'; do
+  grep -q "$want" a.json || { echo "assessment JSON lacks $want"; failed=1; }
+done
+[ "$(wc -l <a.csv)" = 203 ] || { echo "assessment CSV should have 202 rows"; failed=1; }
+head -c 5 a.svg | grep -q '<?xml' || { echo "no assessment SVG"; failed=1; }
+refuse "bars with the specified model" 2 "mphi-report: --bars-face: bar counts are for the assessment model" \
+  --input "$input" --bars-face 4
+refuse "assessment from SECTION" 2 "mphi-report: --model assessment needs --input" --model assessment
+refuse "half a bar" 2 "mphi-report: --bars-face: 2.5 is not a whole number of bars" \
+  --input "$input" --model assessment --bars-face 2.5
+sed '3s/.*/25/' "$input" >thick.in  # main bars of 25 cm
+refuse "bars that do not fit" 65 "mphi-report: thick.in: invalid section data: clearb1cm = 5: the bars do not fit" \
+  --input thick.in --model assessment
+
 mkdir folder
 refuse "directory" 2 "mphi-report: cannot open folder: Is a directory" folder
 refuse "missing file" 2 "mphi-report: cannot open nosuch: No such file or directory" nosuch

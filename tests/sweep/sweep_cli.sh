@@ -47,6 +47,17 @@ for pair in Mp:10 Mn:13 mu_phi:15; do
     || { echo "$key: report $want, sweep $got"; failed=1; }
 done
 
+# The assessment model's sweep: its own columns, the drift with --length.
+"$sweep" "$input" --model assessment --length 200 --count 3 --svg a.svg >a.csv 2>err
+check "assessment sweep" 0 $?
+[ "$(head -n 1 a.csv)" = "load,P0_T,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T" ] \
+  || { echo "assessment header: $(head -n 1 a.csv)"; failed=1; }
+[ "$(cut -d, -f3 a.csv | tail -n +2 | tr '\n' ' ')" = "tension_bars core_crushing 0.8Mu " ] \
+  || { echo "assessment ends: $(cut -d, -f3 a.csv | tr '\n' ' ')"; failed=1; }
+grep -q 'class="mdc"' a.svg || { echo "no M at damage control in the diagram"; failed=1; }
+refuse "assessment with --out" 2 "mphi-sweep: --out: the assessment model writes no SECTION" \
+  "$input" --model assessment --out x
+
 # Default loads: 21 of them from -0.9 As fy to 0.9 Po, zero-padded folders.
 "$sweep" "$input" --out dflt >dflt.csv
 check "default loads" 0 $?
