@@ -27,11 +27,12 @@ enum class CurveEnd {
 const char* endName(CurveEnd end);
 
 struct CurvePoint {
-  double phi = 0;  // curvature, 1/cm
-  double M = 0;    // moment about mid-depth, T.cm
-  double eps = 0;  // extreme-fibre strain
-  double c = 0;    // neutral-axis depth below the compression face, cm
-  int row = 0;     // the model's row number: SECTION's, for the specified model
+  double phi = 0;        // curvature, 1/cm
+  double M = 0;          // moment about mid-depth, T.cm
+  double eps = 0;        // extreme-fibre strain
+  double c = 0;          // neutral-axis depth below the compression face, cm
+  int row = 0;           // the model's row number: SECTION's, for the specified model
+  bool balanced = true;  // false: the search gave up with the forces out of balance
 };
 
 // A point the model names on its curve; `exists` false when the curve never

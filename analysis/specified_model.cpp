@@ -72,6 +72,11 @@ Curve specifiedCurve(const SectionData& section) {
   Curve curve = curveFromTable(rows, state.My, state.Ky, specifiedTensionDepth(section));
   curve.end = state.ending;
   curve.events = std::move(state.events);
+  // A search that gave up left its row's forces out of balance: no result.
+  for (const StepEvent& e : curve.events) {
+    if (e.kind != StepEventKind::OutOfTrials) continue;
+    for (CurvePoint& p : curve.points) p.balanced = p.balanced && p.row != e.row;
+  }
   MaterialConstants& c = curve.constants;
   c.fc1 = materials.fc1;
   c.fcc = materials.fcc;

@@ -318,9 +318,14 @@ Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>
   auto core = [&t](const Profile& p) { return t.core(p); };
   auto tension = [&t](const Profile& p) { return t.tension(p); };
   KeyPoints& keys = curve.keys;
-  keys.firstYield = firstReached(
-      t, rows, {{tension, m.ey, "steel ey"}, {fibre, kYieldFibre, "extreme fibre 0.002"}});
-  keys.tensionSteelYield = firstReached(t, rows, {{tension, m.ey, "steel ey"}});
+  // Without main bars nothing yields: a plain concrete section.
+  double steel = 0;
+  for (const BarLayer& l : a.layers) steel += l.area;
+  if (steel > 0) {
+    keys.firstYield = firstReached(
+        t, rows, {{tension, m.ey, "steel ey"}, {fibre, kYieldFibre, "extreme fibre 0.002"}});
+    keys.tensionSteelYield = firstReached(t, rows, {{tension, m.ey, "steel ey"}});
+  }
   keys.serviceability = firstReached(
       t, rows, {{fibre, kServiceFibre, "cover 0.004"}, {tension, kServiceSteel, "steel 0.015"}});
   keys.peak = peakOf(t, rows);

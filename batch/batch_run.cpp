@@ -177,7 +177,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
   for (std::size_t k = 0; k < result.analyses; ++k) {
     const PreparedRow& row = rows[k / perRow];
     std::vector<std::string> cells = t.rows[k / perRow];
-    cells.push_back(row.refusal.empty() ? "ok" : row.refusal);
+    cells.push_back(!row.refusal.empty() ? row.refusal : resultStatus(analyses[k]));
     if (crossed) cells.push_back(floatText(request.loads[k % perRow]));
     std::vector<std::string> results(columns.size());
     if (row.refusal.empty()) {

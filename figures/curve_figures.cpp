@@ -9,15 +9,34 @@ constexpr double kSpecifiedHardening = 1.25;  // the specified bars reach 1.25 f
 
 }  // namespace
 
-CurveFigures specifiedFigures(const SectionData& s, const Curve& curve, double length) {
-  CurveFigures r;
+double mainSteelArea(const SectionData& s, const Curve& curve) {
+  if (!curve.layers.empty()) {
+    double area = 0;
+    for (const BarRow& l : curve.layers) area += l.area;
+    return area;
+  }
   // The pi the layout worked the bar counts out with.
   const double barArea = kPiAreas * static_cast<double>(s.dcm) * s.dcm / 4;
-  const double bars = 2.0 * (static_cast<double>(s.num1) + s.num2 + s.num3 + s.num4);
-  r.steelRatio = bars * barArea / (static_cast<double>(s.b) * s.h);
+  return 2.0 * (static_cast<double>(s.num1) + s.num2 + s.num3 + s.num4) * barArea;
+}
+
+double squashLoad(const SectionData& s, const Curve& curve) {
+  const double As = mainSteelArea(s, curve);
+  return 0.85 * s.fc * (static_cast<double>(s.b) * s.h - As) + As * s.fy;
+}
+
+double tensionCapacity(const SectionData& s, const Curve& curve) {
+  return mainSteelArea(s, curve) * s.fy * kSpecifiedHardening;
+}
+
+CurveFigures specifiedFigures(const SectionData& s, const Curve& curve, double length) {
+  CurveFigures r;
+  r.steelRatio = mainSteelArea(s, curve) / (static_cast<double>(s.b) * s.h);
+  r.length = length;
+  r.tooFewRows = computed(curve) && curve.points.size() - 1 < kFewestRowsToIdealise;
+  if (r.tooFewRows) return r;
   r.caltrans = caltransIdealisation(curve);
   r.priestley = priestleyIdealisation(curve);
-  r.length = length;
   if (length > 0 && r.priestley.yielded) {
     r.hasDrift = true;
     r.drift = columnDrift(

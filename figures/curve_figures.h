@@ -12,8 +12,14 @@
 
 namespace mphi {
 
+// A curve of fewer computed rows than this is not idealised: near pure
+// tension the specified model's curves have a handful of rows, and their
+// moments swing far from the hand values.
+constexpr int kFewestRowsToIdealise = 20;
+
 struct CurveFigures {
-  double steelRatio = 0;  // main steel area over b h, from the bar counts
+  double steelRatio = 0;    // main steel area over b h, from the bar counts
+  bool tooFewRows = false;  // computed, but too few rows to idealise
   Caltrans caltrans;
   Priestley priestley;
   double length = 0;      // column length asked for, cm; 0 for none
@@ -28,5 +34,14 @@ CurveFigures specifiedFigures(const SectionData& section, const Curve& curve, do
 inline bool computed(const Curve& curve) {
   return curve.points.size() > 1;
 }
+
+// All main steel, cm2: the curve's bar layers where it has them, else the
+// specified layout's bar counts.
+double mainSteelArea(const SectionData& section, const Curve& curve);
+
+// What the hand methods give for pure axial load, T: the squash load
+// 0.85 fc (b h - As) + As fy, and the bars' tension As fu.
+double squashLoad(const SectionData& section, const Curve& curve);
+double tensionCapacity(const SectionData& section, const Curve& curve);
 
 }  // namespace mphi

@@ -6,7 +6,10 @@ Idealisation idealisationFrom(const Curve& curve, const KeyPoint& yield) {
   Idealisation i;
   const KeyPoint& service = curve.keys.serviceability;
   if (!yield.exists) {
-    i.reason = "the curve ends before first yield";
+    double steel = 0;
+    for (const BarRow& l : curve.layers) steel += l.area;
+    i.reason = steel > 0 ? "the curve ends before first yield"
+                         : "the section has no main bars: nothing yields";
     return i;
   }
   if (!(yield.M > 0 && yield.phi > 0)) {

@@ -4,6 +4,7 @@
 
 #include "analysis/specified_model.h"
 #include "assessment/assessment_model.h"
+#include "report/summary_text.h"
 #include "textio/number_text.h"
 
 namespace mphi {
@@ -71,6 +72,11 @@ std::vector<std::pair<std::string, std::string>> assessmentCells(const SectionRe
 }
 
 }  // namespace
+
+std::string resultStatus(const SectionResult& r) {
+  const std::string note = figuresNote(reportedSection(r), reportedCurve(r), r.figures.tooFewRows);
+  return note.empty() ? "ok" : note;
+}
 
 const char* modelName(Model model) {
   return model == Model::Assessment ? "assessment" : "spec";

@@ -54,6 +54,10 @@ SectionResult analyseForReport(const SectionData& section, double length = 0);
 const SectionData& reportedSection(const SectionResult& result);
 const Curve& reportedCurve(const SectionResult& result);
 
+// "ok", or why the result gives fewer figures: "no equilibrium: the axial
+// load exceeds ...", "too few rows to idealise (...)".
+std::string resultStatus(const SectionResult& result);
+
 // The result columns of a model, from how the curve ended on.
 const std::vector<std::string>& resultHeader(Model model);
 // Their cells, in the columns of `model` (a result of the other model

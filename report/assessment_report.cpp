@@ -99,10 +99,11 @@ std::string assessmentText(const SectionData& s, const Curve& c, const Assessmen
   t += format("  fcc = %.6g MPa, ecc = %.6g, ecu = %.6g, esu = %.6g\n", m.fcc, m.ecc, m.ecu, m.esu);
   t += "Curve\n";
   if (c.points.size() <= 1 && c.end == CurveEnd::NoEquilibrium) {
-    return t + format("  %s: no uniform strain carries the load\n", endWords(c.end));
+    return t + "  " + endExplanation(s, c) + ": no uniform strain carries the load\n";
   }
-  t += format("  %d rows from the uniform strain %.6g that carries P0; ended: %s\n", c.tableRows,
-              c.points.front().eps, endWords(c.end));
+  t += format("  %d rows from the uniform strain %.6g that carries P0; ended: ", c.tableRows,
+              c.points.front().eps) +
+       endExplanation(s, c) + "\n";
   t += "Key points (fibre strain, curvature 1/cm, moment T.cm)\n";
   for (const NamedKeyPoint& k : namedKeyPoints(c)) {
     const KeyPoint& p = *k.point;
@@ -140,7 +141,7 @@ std::string assessmentJson(const SectionData& s, const Curve& c, const Assessmen
   json j;
   j["model"] = "assessment";
   j["end"] = endName(c.end);
-  j["end_words"] = endWords(c.end);
+  j["end_words"] = endExplanation(s, c);
   j["section"] = {{"b", s.b}, {"h", s.h}, {"P0", s.P0}, {"fc", s.fc}, {"fy", s.fy}};
   j["constants"] = {{"fcc", m.fcc}, {"ecc", m.ecc}, {"Ec", m.Ec},
                     {"rcc", m.rcc}, {"ecu", m.ecu}, {"esu", m.esu}};
@@ -183,7 +184,7 @@ std::string assessmentPlot(const SectionData& s, const Curve& c, const Assessmen
   p.yName = "Moment M";
   p.yUnit = MPHI_TCM;
   if (c.points.size() <= 1) {
-    p.empty = std::string("no curve: ") + endWords(c.end);
+    p.empty = endExplanation(s, c) + "; no curve";
   } else {
     Series curve;
     curve.colour = kCurveColour;

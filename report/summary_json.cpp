@@ -57,9 +57,11 @@ std::string summaryJson(const SectionData& s, const Curve& c, const CurveFigures
   j["ultimate"] =
       any ? json{{"phi_u", ultimate.phi}, {"M", ultimate.M}, {"row", ultimate.row}} : json(nullptr);
   j["end"] = c.end == CurveEnd::NotKnown ? json(nullptr) : json(endName(c.end));
-  j["end_words"] = endWords(c.end);
-  j["caltrans"] = any ? caltransJson(f.caltrans, peak.M) : json(nullptr);
-  j["priestley"] = priestleyJson(f.priestley);
+  j["end_words"] = endExplanation(s, c);
+  const std::string note = figuresNote(s, c, f.tooFewRows);
+  j["note"] = note.empty() ? json(nullptr) : json(note);
+  j["caltrans"] = any && !f.tooFewRows ? caltransJson(f.caltrans, peak.M) : json(nullptr);
+  j["priestley"] = f.tooFewRows ? json(nullptr) : priestleyJson(f.priestley);
   if (f.length > 0) j["drift"] = driftJson(f);
   return j.dump(2) + "\n";
 }

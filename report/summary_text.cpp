@@ -25,8 +25,7 @@ std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& 
   t += yield.exists ? format("  Ky = %.7g 1/cm, My = %.7g T.cm\n", yield.phi, yield.M)
                     : "  not reached\n";
   if (!computed(c)) {
-    t += "Curve\n  no step was computed: every row after the origin is zero\n";
-    if (c.end != CurveEnd::NotKnown) t += format("  %s\n", endWords(c.end));
+    t += "Curve\n  " + figuresNote(s, c, false) + "\n";
     return t;
   }
   const KeyPoint& peak = c.keys.peak;
@@ -37,7 +36,8 @@ std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& 
   t += format("  phi_u = %.7g 1/cm, M = %.7g T.cm (row %d)\n", ultimate.phi, ultimate.M,
               ultimate.row);
   t += "End of the curve\n";
-  t += format("  %s (row %d)\n", endWords(c.end), c.tableRows);
+  t += "  " + endExplanation(s, c) + format(" (row %d)\n", c.tableRows);
+  if (f.tooFewRows) t += "Idealisations\n  " + figuresNote(s, c, true) + "\n";
   return t;
 }
 
@@ -118,9 +118,33 @@ const char* endWords(CurveEnd end) {
   return "0.8 Mu or a bar failure: not known from SECTION (the run's console names it)";
 }
 
+std::string endExplanation(const SectionData& s, const Curve& c) {
+  if (c.end != CurveEnd::NoEquilibrium) return endWords(c.end);
+  if (s.P0 < 0) {
+    return format(
+        "no equilibrium: the tension exceeds what the bars can carry (about As fu = %.4g T)",
+        tensionCapacity(s, c));
+  }
+  return format(
+      "no equilibrium: the axial load exceeds what the section can carry (about Po = %.4g T)",
+      squashLoad(s, c));
+}
+
+std::string figuresNote(const SectionData& s, const Curve& c, bool tooFewRows) {
+  if (!computed(c)) {
+    return c.end == CurveEnd::NoEquilibrium ? endExplanation(s, c) + "; no figures"
+                                            : "no row balanced the axial load: no figures";
+  }
+  if (tooFewRows) {
+    return format("too few rows to idealise (%d computed; at least %d are needed)",
+                  static_cast<int>(c.points.size()) - 1, kFewestRowsToIdealise);
+  }
+  return {};
+}
+
 std::string summaryText(const SectionData& s, const Curve& c, const CurveFigures& f) {
   std::string t = keyPoints(s, c, f);
-  if (!computed(c)) return t;
+  if (!computed(c) || f.tooFewRows) return t;
   t += caltransText(f.caltrans, c.keys.peak.M);
   t += priestleyText(f.priestley);
   if (f.length > 0) t += driftText(f);

@@ -16,5 +16,13 @@ std::string summaryText(const SectionData& section, const Curve& curve,
 // How a curve ended, in words for a reader: "the moment fell below 0.8 of
 // its peak (0.8 Mu)".
 const char* endWords(CurveEnd end);
+// The same, with what a curve without equilibrium means for this section:
+// "no equilibrium: the axial load exceeds what the section can carry
+// (about Po = 362.5 T)".
+std::string endExplanation(const SectionData& section, const Curve& curve);
+
+// Why a curve gives fewer figures than it might, or empty: no result at
+// all, or too few rows to idealise.
+std::string figuresNote(const SectionData& section, const Curve& curve, bool tooFewRows);
 
 }  // namespace mphi

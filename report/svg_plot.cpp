@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "charts/svg_chart.h"
+#include "report/summary_text.h"
 
 namespace mphi {
 namespace {
@@ -35,14 +36,14 @@ void keyPoint(Panel& p, double x, double y, Shape shape, const std::string& text
   p.legend.push_back({text, kKeyColour, false, "", shape});
 }
 
-Panel momentCurvature(const Curve& curve, const CurveFigures& r) {
+Panel momentCurvature(const SectionData& section, const Curve& curve, const CurveFigures& r) {
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
   p.xUnit = "1/cm";
   p.yName = "Moment M";
   p.yUnit = MPHI_TCM;
   if (!computed(curve)) {
-    p.empty = "no step was computed";
+    p.empty = figuresNote(section, curve, false);
     return p;
   }
   Series points = line({}, {}, kCurveColour, "", "curve");
@@ -121,7 +122,7 @@ Panel forceDisplacement(const SectionData& f, const CurveFigures& r) {
 }  // namespace
 
 std::string svgPlot(const SectionData& f, const Curve& curve, const CurveFigures& r) {
-  std::vector<Panel> panels = {momentCurvature(curve, r)};
+  std::vector<Panel> panels = {momentCurvature(f, curve, r)};
   if (r.hasDrift) panels.push_back(forceDisplacement(f, r));
   char title[160];
   std::snprintf(title, sizeof title,

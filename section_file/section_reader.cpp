@@ -1,5 +1,6 @@
 #include "section_file/section_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -118,6 +119,17 @@ CurveEnd endOfTable(const std::vector<TableRow>& rows) {
   return zeros >= kNoEquilibriumRows ? CurveEnd::NoEquilibrium : CurveEnd::NotKnown;
 }
 
+// The curve the table gives as results: a curve without equilibrium gives
+// none, and a section without main bars no first yield.
+Curve resultCurve(std::vector<TableRow> rows, float My, float Ky, const SectionData& s,
+                  CurveEnd end) {
+  if (end == CurveEnd::NoEquilibrium) std::fill(rows.begin(), rows.end(), TableRow{});
+  if (s.num1 == 0 && s.num2 == 0 && s.num3 == 0 && s.num4 == 0) My = Ky = 0;
+  Curve c = curveFromTable(rows, My, Ky, specifiedTensionDepth(s));
+  c.end = end;
+  return c;
+}
+
 SectionFile parse(const std::string& text) {
   LineCursor lines = splitLines(text);
   if (atEnd(lines)) throw Failure{1, "empty file: not a SECTION file written by mphi"};
@@ -168,8 +180,7 @@ SectionFile parse(const std::string& text) {
   const float Ky = fieldValue(values.substr(prefix + kFieldWidth + 2, kFieldWidth), number, true);
   if (!atEnd(lines))
     throw Failure{lineNumber(lines), "unexpected text after the initial-yield values"};
-  f.curve = curveFromTable(rows, My, Ky, specifiedTensionDepth(f.section));
-  f.curve.end = endOfTable(rows);
+  f.curve = resultCurve(rows, My, Ky, f.section, endOfTable(rows));
   return f;
 }
 
@@ -203,11 +214,14 @@ SectionFile asWritten(const SectionData& section, const Curve& curve) {
   for (TableRow& r : rows) {
     for (float* v : {&r.k, &r.m, &r.e, &r.c}) *v = printedValue(*v);
   }
+  // The model knows what the file does not: rows whose search gave up.
+  for (const CurvePoint& p : curve.points) {
+    if (!p.balanced) rows[static_cast<std::size_t>(p.row) - 1] = {};
+  }
   const KeyPoint& yield = curve.keys.firstYield;
   const float My = yield.exists ? printedValue(static_cast<float>(yield.M)) : 0.0f;
   const float Ky = yield.exists ? printedValue(static_cast<float>(yield.phi)) : 0.0f;
-  f.curve = curveFromTable(rows, My, Ky, specifiedTensionDepth(f.section));
-  f.curve.end = curve.end;
+  f.curve = resultCurve(rows, My, Ky, f.section, curve.end);
   f.curve.events = curve.events;
   f.curve.constants = curve.constants;
   return f;

@@ -31,7 +31,8 @@ float printedValue(float value);
 
 // The section and curve exactly as parseSectionFile gives them back from
 // sectionText(section, curve), without the text; the curve keeps what the
-// model knew of it (its end, events and constants).
+// model knew of it (its end, events and constants), and the rows whose
+// search gave up out of balance are no results.
 SectionFile asWritten(const SectionData& section, const Curve& curve);
 
 }  // namespace mphi

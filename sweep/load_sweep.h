@@ -12,9 +12,10 @@
 
 namespace mphi {
 
-// `count` loads evenly from -0.9 As fy (tension) to 0.9 Po, both ends
-// included: As = r b h, Po = 0.85 fc (b h - As) + As fy. Worked in double,
-// each stored as a float as an input value would be. count >= 2.
+// `count` loads evenly from -0.8 As fy (tension) to 0.9 Po, both ends
+// included: As = r b h, Po = 0.85 fc (b h - As) + As fy. Worked in double
+// and rounded to 0.01 T, each stored as a float as an input value would
+// be. count >= 2.
 std::vector<float> defaultLoads(const SectionData& section, int count);
 
 struct LoadResult {
@@ -27,7 +28,7 @@ std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector
                                    const Analysis& analysis, int jobs,
                                    const std::function<void(std::size_t)>& done);
 
-// "load,P0_T," then the model's result columns; one line per load.
+// "load,P0_T,status," then the model's result columns; one line per load.
 std::string sweepCsv(const std::vector<LoadResult>& loads, Model model);
 
 }  // namespace mphi

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "figures/curve_figures.h"
@@ -140,6 +141,13 @@ TEST(AsWrittenTest, FiguresEqualThoseOfTheFileReadBack) {
     const SectionFile direct = asWritten(s, curve);
     const ParsedSection read = parseSectionFile(sectionText(s, curve));
     ASSERT_TRUE(read.ok) << read.error;
+    // Rows whose search gave up are no results; only the model knows them.
+    const auto unbalanced = std::count_if(curve.points.begin(), curve.points.end(),
+                                          [](const CurvePoint& p) { return !p.balanced; });
+    if (unbalanced > 0) {
+      EXPECT_EQ(direct.curve.points.size() + unbalanced, read.file.curve.points.size()) << i;
+      continue;
+    }
     const double length = u(100, 600);
     const CurveFigures a = specifiedFigures(direct.section, direct.curve, length);
     const CurveFigures b = specifiedFigures(read.file.section, read.file.curve, length);
