@@ -31,15 +31,15 @@ bool safeName(const std::string& id) {
          id.find('\0') == std::string::npos;
 }
 
-int columnOf(const SectionTable& t, const std::string& name) {
-  const auto at = std::find(t.header.begin(), t.header.end(), name);
-  return at == t.header.end() ? -1 : static_cast<int>(at - t.header.begin());
+TableColumn columnOf(const SectionTable& t, const std::string& name) {
+  const auto at = t.columns.find(name);
+  return at == t.columns.end() ? TableColumn{} : at->second;
 }
 
-// The cell of an optional column; empty where the table has none.
+// The cell of a column; empty where the table has none.
 std::string cellOf(const SectionTable& t, const std::vector<std::string>& row,
                    const std::string& name) {
-  const int column = columnOf(t, name);
+  const int column = columnOf(t, name).index;
   return column < 0 ? std::string() : row[static_cast<std::size_t>(column)];
 }
 
@@ -60,7 +60,7 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   // The values a user gives; the ones the layout derives need no cell.
   for (const SectionValue* v : givenValues()) {
     const std::string cell = cellOf(t, row, v->name);
-    if (!readNumberToken(cell, s.*v->member)) {
+    if (!readCell(t, columnOf(t, v->name), cell, s.*v->member)) {
       p.refusal = notNumber(v->name, cell);
       return p;
     }
@@ -73,11 +73,11 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   float face = 0, side = 0, length = 0;
   const std::string faceCell = cellOf(t, row, "bars_face"), sideCell = cellOf(t, row, "bars_side");
   if (!blank(faceCell) || !blank(sideCell)) {
-    if (!readNumberToken(faceCell, face)) {
+    if (!readCell(t, {}, faceCell, face)) {
       p.refusal = notNumber("bars_face", faceCell);
       return p;
     }
-    if (!blank(sideCell) && !readNumberToken(sideCell, side)) {
+    if (!blank(sideCell) && !readCell(t, {}, sideCell, side)) {
       p.refusal = notNumber("bars_side", sideCell);
       return p;
     }
@@ -85,13 +85,14 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   }
   const std::string lengthCell = cellOf(t, row, "L");
   if (!blank(lengthCell)) {
-    if (!readNumberToken(lengthCell, length) || !(length > 0) || !std::isfinite(length)) {
+    if (!readCell(t, columnOf(t, "L"), lengthCell, length) || !(length > 0) ||
+        !std::isfinite(length)) {
       p.refusal = where + ", column L: \"" + lengthCell + "\" is not a positive length";
       return p;
     }
     p.analysis.length = length;
   }
-  const int idColumn = columnOf(t, "id");
+  const int idColumn = columnOf(t, "id").index;
   p.id = idColumn < 0 ? std::to_string(index + 1) : row[static_cast<std::size_t>(idColumn)];
   const auto earlier = ids.emplace(p.id, index + 1);
   if (!earlier.second) {
@@ -105,34 +106,39 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   }
   std::optional<Fault> fault = prepareSection(s);
   if (!fault) fault = checkAnalysis(s, p.analysis);
-  if (fault) p.refusal = invalidDataText(*fault);
+  if (fault) p.refusal = invalidDataText(*fault, s);
   return p;
 }
 
 // One model's columns when every row that runs uses it; the assessment
 // model's and then the specified model's others when the rows mix them.
-std::vector<std::string> resultColumns(const std::vector<PreparedRow>& rows, Model fallback) {
+std::vector<std::string> resultColumns(const std::vector<PreparedRow>& rows, Model fallback,
+                                       const Units& units) {
   bool specified = false, assessment = false;
   for (const PreparedRow& r : rows) {
     if (!r.refusal.empty()) continue;
     (r.analysis.model == Model::Assessment ? assessment : specified) = true;
   }
   if (!(specified && assessment)) {
-    return resultHeader(assessment ? Model::Assessment : specified ? Model::Specified : fallback);
+    return resultHeader(assessment  ? Model::Assessment
+                        : specified ? Model::Specified
+                                    : fallback,
+                        units);
   }
-  std::vector<std::string> columns = resultHeader(Model::Assessment);
-  for (const std::string& c : resultHeader(Model::Specified)) {
+  std::vector<std::string> columns = resultHeader(Model::Assessment, units);
+  for (const std::string& c : resultHeader(Model::Specified, units)) {
     if (std::find(columns.begin(), columns.end(), c) == columns.end()) columns.push_back(c);
   }
   return columns;
 }
 
 // A result's cells in `columns`.
-std::vector<std::string> cellsIn(const SectionResult& r, const std::vector<std::string>& columns) {
+std::vector<std::string> cellsIn(const SectionResult& r, const std::vector<std::string>& columns,
+                                 const Units& units) {
   std::vector<std::string> cells;
   const Model model = r.analysis.model;
-  const std::vector<std::string>& own = resultHeader(model);
-  const std::vector<std::string> values = resultCells(r, model);
+  const std::vector<std::string> own = resultHeader(model, units);
+  const std::vector<std::string> values = resultCells(r, model, units);
   for (const std::string& c : columns) {
     const auto at = std::find(own.begin(), own.end(), c);
     cells.push_back(at == own.end() ? std::string() : values[at - own.begin()]);
@@ -170,18 +176,19 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
 
   std::vector<std::string> header = t.header;
   header.push_back("status");
-  if (crossed) header.push_back("P0_T");
-  const std::vector<std::string> columns = resultColumns(rows, request.analysis.model);
+  if (crossed) header.push_back("P0_" + request.units.key(Quantity::Force));
+  const std::vector<std::string> columns =
+      resultColumns(rows, request.analysis.model, request.units);
   header.insert(header.end(), columns.begin(), columns.end());
   result.csv = csvLine(header) + "\n";
   for (std::size_t k = 0; k < result.analyses; ++k) {
     const PreparedRow& row = rows[k / perRow];
     std::vector<std::string> cells = t.rows[k / perRow];
-    cells.push_back(!row.refusal.empty() ? row.refusal : resultStatus(analyses[k]));
-    if (crossed) cells.push_back(floatText(request.loads[k % perRow]));
+    cells.push_back(!row.refusal.empty() ? row.refusal : resultStatus(analyses[k], request.units));
+    if (crossed) cells.push_back(loadText(request.loads[k % perRow], request.units));
     std::vector<std::string> results(columns.size());
     if (row.refusal.empty()) {
-      results = cellsIn(analyses[k], columns);
+      results = cellsIn(analyses[k], columns, request.units);
       if (request.sectionFiles && row.analysis.model == Model::Specified) {
         const std::string folder =
             crossed ? row.id + "/" + loadFolder(k % perRow + 1, perRow) : row.id;

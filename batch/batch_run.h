@@ -15,7 +15,8 @@ namespace mphi {
 
 struct BatchRequest {
   Analysis analysis;          // unless a row's model, bars_face, bars_side or L cells say otherwise
-  std::vector<float> loads;   // in place of each row's P0; empty: the row's own
+  Units units;                // of the results
+  std::vector<float> loads;   // tons, in place of each row's P0; empty: the row's own
   bool sectionFiles = false;  // SECTION files wanted: ids must be safe names
   int jobs = 1;
   std::function<void(std::size_t)> done;  // analyses finished so far

@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
       ->type_name("RESULTS.csv");
   app.add_option("--out", outDir, "write DIR/<id>/SECTION for every row of the specified model")
       ->type_name("DIR");
-  app.add_option("--loads", loadList, "run every row at each load (tons) in place of its P0")
+  app.add_option("--loads", loadList,
+                 "run every row at each load (tons; kN with --units si) in place of its P0")
       ->type_name("P1,P2,...");
   app.add_option("--jobs", jobs, "threads (default: the machine's cores)")
       ->check(CLI::Range(1, 1024));
@@ -51,9 +52,12 @@ int main(int argc, char** argv) {
   mphi::BatchRequest request;
   std::string error;
   if (!mphi::analysisOf(options, request.analysis, error)) return fail(error, mphi::kExitUsage);
+  request.units = mphi::unitsOf(options);
   std::string bad;
-  if (!loadList.empty() && !mphi::parseLoadList(loadList, request.loads, bad)) {
-    return fail("--loads: \"" + bad + "\" is not a finite number of tons", mphi::kExitUsage);
+  if (!loadList.empty() && !mphi::parseLoads(loadList, request.units, request.loads, bad)) {
+    return fail("--loads: \"" + bad + "\" is not a finite load in " +
+                    request.units.text(mphi::Quantity::Force),
+                mphi::kExitUsage);
   }
   std::string bytes, reason;
   if (!mphi::readWholeFile(tablePath, bytes, reason)) {

@@ -1,25 +1,47 @@
 // A table of sections as a spreadsheet writes it: CSV with a header row,
-// LF or CR LF line ends, quoted fields, an optional UTF-8 byte-order mark.
+// LF or CR LF line ends, quoted fields, an optional UTF-8 byte-order mark;
+// or, where the header has semicolons and no commas (a European export),
+// semicolons between cells and a decimal comma in the numbers. Columns are
+// found by name whatever their case, blanks around them or a unit, in
+// brackets or after an underscore: "B", " b ", "b (cm)", "b_mm",
+// "fc_MPa", "P0_kN".
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace mphi {
 
+// Where a value's column is and what turns its numbers into mphi's units.
+struct TableColumn {
+  int index = -1;     // in the header; -1 where the table has none
+  double factor = 1;  // to tons, centimetres and T/cm2; 1 for mphi's own unit
+};
+
 struct SectionTable {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;  // as many cells as the header
-  std::string error;                           // why the table cannot be read at all, or empty
+  bool decimalComma = false;                   // "0,21" means 0.21
+  // By mphi's names: the given values, and id, model, bars_face, bars_side
+  // and L where the table has them.
+  std::map<std::string, TableColumn> columns;
+  std::string error;  // why the table cannot be read at all, or empty
 };
 
 // The columns every table must have: the values a user gives mphi, by
-// their names and in their units.
+// their names.
 std::vector<std::string> requiredColumns();
 
 // Reads the table from the file's bytes; a row shorter than the header is
-// filled with empty cells, a longer one is an error.
+// filled with empty cells, a longer one is an error. Every missing column
+// is named, and a value given twice (in two units) is refused.
 SectionTable parseSectionTable(const std::string& bytes);
+
+// A number cell of `column` in mphi's units, read with mphi's number
+// grammar; false when the cell is no number.
+bool readCell(const SectionTable& table, const TableColumn& column, const std::string& cell,
+              float& value);
 
 // `cells` as one CSV line, quoting where a cell needs it (no line end).
 std::string csvLine(const std::vector<std::string>& cells);

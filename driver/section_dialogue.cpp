@@ -1,20 +1,27 @@
 #include "driver/section_dialogue.h"
 
 #include "driver/channels.h"
+#include "frontend/version.h"
 #include "section/bar_layout.h"
 
 namespace mphi {
 
+// The first credit line names the version; it stays 46 characters long.
+constexpr char kCreditStart[] = " mphi ";
+constexpr char kCreditEnd[] = " - RC column section M-phi analysis";
+static_assert(sizeof kCreditStart + sizeof kVersion + sizeof kCreditEnd - 3 == 46,
+              "the banner's first credit line is 46 characters");
+
 void writeBanner(RecordWriter& w) {
-  static const char* const kLines[] = {
+  const std::string kLines[] = {
       "+++++++++++++++++++++++++++++++++++",
       " Rectangular column section moment-curvature analysis",
-      " mphi 1.0 - RC column section M-phi calculator",
+      std::string(kCreditStart) + kVersion + kCreditEnd,
       " Confined core, unconfined cover, hardening main bars",
       " Units: tons, cm and T/cm2; results go to SECTION.",
       "+++++++++++++++++++++++++++++++++++",
   };
-  for (const char* line : kLines) writeTextRecord(w, kStdoutChannel, line);
+  for (const std::string& line : kLines) writeTextRecord(w, kStdoutChannel, line);
 }
 
 void writeExampleInput(RecordWriter& w, int channel) {

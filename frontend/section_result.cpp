@@ -1,6 +1,8 @@
 #include "frontend/section_result.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "analysis/specified_model.h"
 #include "assessment/assessment_model.h"
@@ -10,72 +12,146 @@
 namespace mphi {
 namespace {
 
-const std::vector<std::string> kSpecifiedColumns = {
-    "end",           "rows",         "Ky_per_cm",       "My_Tcm",        "Mu_Tcm",
-    "phi_Mu_per_cm", "phi_u_per_cm", "Mp_Tcm",          "phi_yi_per_cm", "mu_phi_caltrans",
-    "Mn_Tcm",        "phi_y_per_cm", "mu_phi_priestley"};
-const std::vector<std::string> kAssessmentColumns = {
-    "end",          "rows",    "first_yield_by", "My_Tcm",  "Ky_per_cm", "Mn_Tcm",
-    "phi_y_per_cm", "Mu_Tcm",  "phi_u_per_cm",   "M_u_Tcm", "mu_phi_dc", "mu_phi_u",
-    "drift_dc",     "drift_u", "mu_delta_u",     "V_u_T"};
+// A result column: its name before the unit, and the quantity whose unit
+// ends it (none for counts, ratios and words).
+struct Column {
+  const char* name;
+  bool unit;
+  Quantity quantity;
+};
+constexpr Quantity kNone = Quantity::Force;  // unused where `unit` is false
 
-// The table's values are floats: their own shortest texts.
-std::string single(bool exists, double v) {
-  return exists ? floatText(static_cast<float>(v)) : std::string();
-}
-std::string wide(bool exists, double v) {
-  return exists ? doubleText(v) : std::string();
+const std::vector<Column> kSpecifiedColumns = {{"end", false, kNone},
+                                               {"rows", false, kNone},
+                                               {"Ky", true, Quantity::Curvature},
+                                               {"My", true, Quantity::Moment},
+                                               {"Mu", true, Quantity::Moment},
+                                               {"phi_Mu", true, Quantity::Curvature},
+                                               {"phi_u", true, Quantity::Curvature},
+                                               {"Mp", true, Quantity::Moment},
+                                               {"phi_yi", true, Quantity::Curvature},
+                                               {"mu_phi_caltrans", false, kNone},
+                                               {"Mn", true, Quantity::Moment},
+                                               {"phi_y", true, Quantity::Curvature},
+                                               {"mu_phi_priestley", false, kNone}};
+const std::vector<Column> kAssessmentColumns = {{"end", false, kNone},
+                                                {"rows", false, kNone},
+                                                {"first_yield_by", false, kNone},
+                                                {"My", true, Quantity::Moment},
+                                                {"Ky", true, Quantity::Curvature},
+                                                {"Mn", true, Quantity::Moment},
+                                                {"phi_y", true, Quantity::Curvature},
+                                                {"Mu", true, Quantity::Moment},
+                                                {"phi_u", true, Quantity::Curvature},
+                                                {"M_u", true, Quantity::Moment},
+                                                {"mu_phi_dc", false, kNone},
+                                                {"mu_phi_u", false, kNone},
+                                                {"drift_dc", false, kNone},
+                                                {"drift_u", false, kNone},
+                                                {"mu_delta_u", false, kNone},
+                                                {"V_u", true, Quantity::Force}};
+
+const std::vector<Column>& columnsOf(Model model) {
+  return model == Model::Assessment ? kAssessmentColumns : kSpecifiedColumns;
 }
 
-std::vector<std::pair<std::string, std::string>> specifiedCells(const SectionResult& r) {
+std::string columnName(const Column& c, const Units& u) {
+  return c.unit ? std::string(c.name) + "_" + u.key(c.quantity) : c.name;
+}
+
+// A cell: a text, or a value in tons and centimetres; `single` where the
+// value is one of SECTION's floats.
+struct Cell {
+  std::string text;
+  bool exists = false;
+  double value = 0;
+  bool single = false;
+};
+
+Cell text(const std::string& t) {
+  return {t, true, 0, false};
+}
+Cell single(bool exists, double v) {
+  return {"", exists, v, true};
+}
+Cell wide(bool exists, double v) {
+  return {"", exists, v, false};
+}
+
+std::vector<std::pair<std::string, Cell>> specifiedCells(const SectionResult& r) {
   const Curve& w = r.written.curve;
   const KeyPoints& k = w.keys;
   const Caltrans& c = r.figures.caltrans;
   const Priestley& p = r.figures.priestley;
   const bool any = computed(w);
   const bool caltrans = c.state == CaltransState::Done;
-  return {{"end", endName(r.curve.end)},
-          {"rows", std::to_string(r.curve.tableRows)},
-          {"Ky_per_cm", single(k.firstYield.exists, k.firstYield.phi)},
-          {"My_Tcm", single(k.firstYield.exists, k.firstYield.M)},
-          {"Mu_Tcm", single(any, k.peak.M)},
-          {"phi_Mu_per_cm", single(any, k.peak.phi)},
-          {"phi_u_per_cm", single(any, k.ultimate.phi)},
-          {"Mp_Tcm", wide(caltrans, c.Mp)},
-          {"phi_yi_per_cm", wide(caltrans, c.phiYi)},
+  return {{"end", text(endName(r.curve.end))},
+          {"rows", text(std::to_string(r.curve.tableRows))},
+          {"Ky", single(k.firstYield.exists, k.firstYield.phi)},
+          {"My", single(k.firstYield.exists, k.firstYield.M)},
+          {"Mu", single(any, k.peak.M)},
+          {"phi_Mu", single(any, k.peak.phi)},
+          {"phi_u", single(any, k.ultimate.phi)},
+          {"Mp", wide(caltrans, c.Mp)},
+          {"phi_yi", wide(caltrans, c.phiYi)},
           {"mu_phi_caltrans", wide(caltrans, c.muPhi)},
-          {"Mn_Tcm", wide(p.available, p.Mn)},
-          {"phi_y_per_cm", wide(p.yielded, p.phiY)},
+          {"Mn", wide(p.available, p.Mn)},
+          {"phi_y", wide(p.yielded, p.phiY)},
           {"mu_phi_priestley", wide(p.yielded, p.muPhi)}};
 }
 
-std::vector<std::pair<std::string, std::string>> assessmentCells(const SectionResult& r) {
+std::vector<std::pair<std::string, Cell>> assessmentCells(const SectionResult& r) {
   const KeyPoints& k = r.curve.keys;
   const AssessmentFigures& f = r.assessment;
   const Idealisation& i = f.idealisation;
-  return {{"end", endName(r.curve.end)},
-          {"rows", std::to_string(r.curve.tableRows)},
-          {"first_yield_by", k.firstYield.exists ? k.firstYield.governed : ""},
-          {"My_Tcm", wide(k.firstYield.exists, k.firstYield.M)},
-          {"Ky_per_cm", wide(k.firstYield.exists, k.firstYield.phi)},
-          {"Mn_Tcm", wide(k.serviceability.exists, k.serviceability.M)},
-          {"phi_y_per_cm", wide(i.available, i.phiY)},
-          {"Mu_Tcm", wide(k.peak.exists, k.peak.M)},
-          {"phi_u_per_cm", wide(k.ultimate.exists, k.ultimate.phi)},
-          {"M_u_Tcm", wide(k.ultimate.exists, k.ultimate.M)},
+  return {{"end", text(endName(r.curve.end))},
+          {"rows", text(std::to_string(r.curve.tableRows))},
+          {"first_yield_by", text(k.firstYield.exists ? k.firstYield.governed : "")},
+          {"My", wide(k.firstYield.exists, k.firstYield.M)},
+          {"Ky", wide(k.firstYield.exists, k.firstYield.phi)},
+          {"Mn", wide(k.serviceability.exists, k.serviceability.M)},
+          {"phi_y", wide(i.available, i.phiY)},
+          {"Mu", wide(k.peak.exists, k.peak.M)},
+          {"phi_u", wide(k.ultimate.exists, k.ultimate.phi)},
+          {"M_u", wide(k.ultimate.exists, k.ultimate.M)},
           {"mu_phi_dc", wide(i.available, i.muPhiDc)},
           {"mu_phi_u", wide(i.available, i.muPhiU)},
           {"drift_dc", wide(f.hasDrift, f.damageControl.drift)},
           {"drift_u", wide(f.hasDrift, f.ultimate.drift)},
           {"mu_delta_u", wide(f.hasDrift, f.ultimate.muDelta)},
-          {"V_u_T", wide(f.hasDrift, f.ultimate.V)}};
+          {"V_u", wide(f.hasDrift, f.ultimate.V)}};
+}
+
+// SECTION's floats print as their own shortest texts in tons and
+// centimetres; in other units, and for the doubles, the shortest text of
+// the converted double.
+std::string cellText(const Cell& c, const Column& column, const Units& u) {
+  if (!c.text.empty() || !c.exists) return c.text;
+  const double v = column.unit ? u.in(column.quantity, c.value) : c.value;
+  return c.single && (u.base() || !column.unit) ? floatText(static_cast<float>(v)) : doubleText(v);
 }
 
 }  // namespace
 
-std::string resultStatus(const SectionResult& r) {
-  const std::string note = figuresNote(reportedSection(r), reportedCurve(r), r.figures.tooFewRows);
+std::string resultStatus(const SectionResult& r, const Units& units) {
+  const std::string note =
+      figuresNote(reportedSection(r), reportedCurve(r), r.figures.tooFewRows, units);
   return note.empty() ? "ok" : note;
+}
+
+std::string loadText(float P0, const Units& u) {
+  if (u.base()) return floatText(P0);
+  const double shown = u.in(Quantity::Force, P0);
+  char text[40];
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, shown);
+    if (loadOf(std::strtod(text, nullptr), u) == P0) break;
+  }
+  return text;
+}
+
+float loadOf(double value, const Units& u) {
+  return static_cast<float>(u.from(Quantity::Force, value));
 }
 
 const char* modelName(Model model) {
@@ -133,17 +209,19 @@ const Curve& reportedCurve(const SectionResult& r) {
   return r.analysis.model == Model::Specified ? r.written.curve : r.curve;
 }
 
-const std::vector<std::string>& resultHeader(Model model) {
-  return model == Model::Assessment ? kAssessmentColumns : kSpecifiedColumns;
+std::vector<std::string> resultHeader(Model model, const Units& units) {
+  std::vector<std::string> names;
+  for (const Column& c : columnsOf(model)) names.push_back(columnName(c, units));
+  return names;
 }
 
-std::vector<std::string> resultCells(const SectionResult& r, Model model) {
+std::vector<std::string> resultCells(const SectionResult& r, Model model, const Units& units) {
   const auto named = r.analysis.model == Model::Assessment ? assessmentCells(r) : specifiedCells(r);
   std::vector<std::string> cells;
-  for (const std::string& column : resultHeader(model)) {
+  for (const Column& column : columnsOf(model)) {
     const auto at = std::find_if(named.begin(), named.end(),
-                                 [&](const auto& cell) { return cell.first == column; });
-    cells.push_back(at == named.end() ? std::string() : at->second);
+                                 [&](const auto& cell) { return cell.first == column.name; });
+    cells.push_back(at == named.end() ? std::string() : cellText(at->second, column, units));
   }
   return cells;
 }

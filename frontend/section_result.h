@@ -12,6 +12,7 @@
 #include "assessment/assessment_section.h"
 #include "figures/curve_figures.h"
 #include "figures/limit_states.h"
+#include "report/units.h"
 #include "section/fault.h"
 #include "section/section_data.h"
 #include "section_file/section_reader.h"
@@ -56,16 +57,21 @@ const Curve& reportedCurve(const SectionResult& result);
 
 // "ok", or why the result gives fewer figures: "no equilibrium: the axial
 // load exceeds ...", "too few rows to idealise (...)".
-std::string resultStatus(const SectionResult& result);
+std::string resultStatus(const SectionResult& result, const Units& units = {});
 
-// The result columns of a model, from how the curve ended on.
-const std::vector<std::string>& resultHeader(Model model);
+// A load for a table, in the units' force: the shortest decimal that gives
+// back the stored float (tons) exactly.
+std::string loadText(float P0, const Units& units);
+// A load in the units' force, stored as tons the way an input value is.
+float loadOf(double value, const Units& units);
+
+// The result columns of a model, from how the curve ended on, each with
+// its unit in its name ("Mu_Tcm", "Mu_kNm").
+std::vector<std::string> resultHeader(Model model, const Units& units = {});
 // Their cells, in the columns of `model` (a result of the other model
 // leaves the columns it has no figure for empty); a value that does not
 // exist is an empty cell.
-std::vector<std::string> resultCells(const SectionResult& result, Model model);
-inline std::vector<std::string> resultCells(const SectionResult& result) {
-  return resultCells(result, result.analysis.model);
-}
+std::vector<std::string> resultCells(const SectionResult& result, Model model,
+                                     const Units& units = {});
 
 }  // namespace mphi

@@ -26,7 +26,7 @@ SectionSource readSectionSource(const std::string& path) {
   }
   if (const std::optional<Fault> fault = prepareSection(in.section)) {
     in.status = kExitInvalidData;
-    in.error = name + ": " + invalidDataText(*fault);
+    in.error = name + ": " + invalidDataText(*fault, in.section);
   }
   return in;
 }

@@ -2,7 +2,14 @@
 
 #include <iostream>
 
+#include "section/section_values.h"
+
 namespace mphi {
+
+std::string invalidDataText(const Fault& fault, const SectionData& section) {
+  const std::optional<Fault> slip = unitSlip(section);
+  return invalidDataText(fault) + (slip ? "; " + slip->reason : "");
+}
 
 int failWith(const std::string& tool, const std::string& message, int status) {
   std::cerr << tool << ": " << message << "\n";

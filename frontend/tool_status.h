@@ -5,6 +5,7 @@
 #include <string>
 
 #include "section/fault.h"
+#include "section/section_data.h"
 
 namespace mphi {
 
@@ -24,5 +25,9 @@ int failWith(const std::string& tool, const std::string& message, int status);
 inline std::string invalidDataText(const Fault& fault) {
   return "invalid section data: " + faultText(fault);
 }
+
+// The same with the hint of a value typed in the wrong unit, where one is:
+// "...; fc is in T/cm2 (0.28, not 28)".
+std::string invalidDataText(const Fault& fault, const SectionData& section);
 
 }  // namespace mphi

@@ -27,43 +27,55 @@ json number(double v) {
   return std::isfinite(v) ? json(v) : json(nullptr);
 }
 
-std::string barsText(const SectionData& s, const Curve& c) {
+using Q = Quantity;
+
+// `s` and `c` already in the units `u`.
+std::string barsText(const SectionData& s, const Curve& c, const Units& u) {
   const bool explicitBars = !c.layers.empty() && c.layers.front().bars > 0;
   if (!explicitBars) {
-    return format("main steel b h r = %.4g cm2 spread along the faces", s.b * s.h * s.r);
+    double area = 0;
+    for (const BarRow& l : c.layers) area += l.area;
+    return format("main steel b h r = %.4g ", area) + u.text(Q::Area) + " spread along the faces";
   }
   const int side = static_cast<int>(c.layers.size()) - 2;
-  return format("%d bars on each face, %d on each side, %g cm", c.layers.front().bars, side, s.dcm);
+  return format("%d bars on each face, %d on each side, %g ", c.layers.front().bars, side, s.dcm) +
+         u.text(Q::Length);
 }
 
-std::string idealisationText(const char* title, const Idealisation& i) {
+std::string idealisationText(const char* title, const Idealisation& i, const Units& u) {
   std::string t = std::string(title) + "\n";
   if (!i.available) return t + "  not available: " + i.reason + "\n";
-  t += format("  My = %.7g T.cm, Ky = %.7g 1/cm, Mn = %.7g T.cm\n", i.My, i.Ky, i.Mn);
-  t += format("  phi_y = Ky Mn / My = %.7g 1/cm\n", i.phiY);
+  const std::string moment = u.text(Q::Moment), curvature = u.text(Q::Curvature);
+  t += format("  My = %.7g ", i.My) + moment + format(", Ky = %.7g ", i.Ky) + curvature +
+       format(", Mn = %.7g ", i.Mn) + moment + "\n";
+  t += format("  phi_y = Ky Mn / My = %.7g ", i.phiY) + curvature + "\n";
   t += format("  mu_phi = %.3f at damage control, %.3f at ultimate\n", i.muPhiDc, i.muPhiU);
   return t;
 }
 
-json keyPointJson(const KeyPoint& k) {
+json keyPointJson(const KeyPoint& k, const Units& u) {
   if (!k.exists) return nullptr;
   return {{"governed", k.governed.empty() ? json(nullptr) : json(k.governed)},
           {"eps_fibre", k.eps},
-          {"c_cm", number(k.c)},
-          {"phi_per_cm", k.phi},
-          {"M_Tcm", k.M},
+          {"c_" + u.key(Q::Length), number(k.c)},
+          {"phi_" + u.key(Q::Curvature), k.phi},
+          {"M_" + u.key(Q::Moment), k.M},
           {"eps_core", k.epsCore},
           {"eps_tension_steel", k.epsTension}};
 }
 
-json idealisationJson(const Idealisation& i) {
+json idealisationJson(const Idealisation& i, const Units& u) {
   if (!i.available) return {{"reason", i.reason}};
-  return {{"My_Tcm", i.My},         {"Ky_per_cm", i.Ky},      {"Mn_Tcm", i.Mn},
-          {"phi_y_per_cm", i.phiY}, {"mu_phi_dc", i.muPhiDc}, {"mu_phi_u", i.muPhiU}};
+  return {{"My_" + u.key(Q::Moment), i.My}, {"Ky_" + u.key(Q::Curvature), i.Ky},
+          {"Mn_" + u.key(Q::Moment), i.Mn}, {"phi_y_" + u.key(Q::Curvature), i.phiY},
+          {"mu_phi_dc", i.muPhiDc},         {"mu_phi_u", i.muPhiU}};
 }
 
-json limitStateJson(const LimitStateDrift& d) {
-  return {{"delta_cm", d.delta}, {"drift", d.drift}, {"mu_delta", d.muDelta}, {"V_T", d.V}};
+json limitStateJson(const LimitStateDrift& d, const Units& u) {
+  return {{"delta_" + u.key(Q::Length), d.delta},
+          {"drift", d.drift},
+          {"mu_delta", d.muDelta},
+          {"V_" + u.key(Q::Force), d.V}};
 }
 
 const char* const kCurveColour = "#1f4e9a";
@@ -90,21 +102,30 @@ std::vector<NamedKeyPoint> namedKeyPoints(const Curve& c) {
           {"ultimate", "ultimate", &k.ultimate}};
 }
 
-std::string assessmentText(const SectionData& s, const Curve& c, const AssessmentFigures& f) {
+std::string assessmentText(const SectionData& section, const Curve& curve,
+                           const AssessmentFigures& figures, const Units& u) {
+  const SectionData s = inUnits(section, u);
+  const Curve c = inUnits(curve, u);
+  const AssessmentFigures f = inUnits(figures, u);
   const MaterialConstants& m = c.constants;
-  std::string t = "Section (units T, cm), assessment model\n";
-  t += format("  b = %g cm, h = %g cm, P0 = %g T, fc = %g T/cm2, fy = %g T/cm2\n", s.b, s.h, s.P0,
-              s.fc, s.fy);
-  t += "  " + barsText(s, c) + format(", bar centres %.4g cm inside the faces\n", c.barInset);
+  const std::string length = u.text(Q::Length), force = u.text(Q::Force),
+                    stress = u.text(Q::Stress);
+  std::string t = "Section (units " + force + ", " + length + "), assessment model\n";
+  t += format("  b = %g ", s.b) + length + format(", h = %g ", s.h) + length +
+       format(", P0 = %g ", s.P0) + force + format(", fc = %g ", s.fc) + stress +
+       format(", fy = %g ", s.fy) + stress + "\n";
+  t += "  " + barsText(s, c, u) + format(", bar centres %.4g ", c.barInset) + length +
+       " inside the faces\n";
   t += format("  fcc = %.6g MPa, ecc = %.6g, ecu = %.6g, esu = %.6g\n", m.fcc, m.ecc, m.ecu, m.esu);
   t += "Curve\n";
   if (c.points.size() <= 1 && c.end == CurveEnd::NoEquilibrium) {
-    return t + "  " + endExplanation(s, c) + ": no uniform strain carries the load\n";
+    return t + "  " + endExplanation(section, curve, u) + ": no uniform strain carries the load\n";
   }
   t += format("  %d rows from the uniform strain %.6g that carries P0; ended: ", c.tableRows,
               c.points.front().eps) +
-       endExplanation(s, c) + "\n";
-  t += "Key points (fibre strain, curvature 1/cm, moment T.cm)\n";
+       endExplanation(section, curve, u) + "\n";
+  t += "Key points (fibre strain, curvature " + u.text(Q::Curvature) + ", moment " +
+       u.text(Q::Moment) + ")\n";
   for (const NamedKeyPoint& k : namedKeyPoints(c)) {
     const KeyPoint& p = *k.point;
     if (!p.exists) {
@@ -115,13 +136,15 @@ std::string assessmentText(const SectionData& s, const Curve& c, const Assessmen
     t += p.governed.empty() ? "\n" : " (" + p.governed + ")\n";
   }
   t += idealisationText("Idealisation (Priestley, Calvi and Kowalsky 2007): Mn at serviceability",
-                        f.idealisation);
-  t += idealisationText("The same with the tension steel's yield as first yield", f.bySteelYield);
+                        f.idealisation, u);
+  t +=
+      idealisationText("The same with the tension steel's yield as first yield", f.bySteelYield, u);
   if (f.length > 0) {
-    t += format("Drift of a cantilever column, L = %g cm\n", f.length);
+    t += format("Drift of a cantilever column, L = %g ", f.length) + length + "\n";
     if (!f.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
-    t += format("  Lsp = %.4g cm, k = %.3g, Lp = %.4g cm, delta_y = %.4g cm\n", f.column.Lsp,
-                f.column.k, f.column.Lp, f.deltaY);
+    t += format("  Lsp = %.4g ", f.column.Lsp) + length + format(", k = %.3g", f.column.k) +
+         format(", Lp = %.4g ", f.column.Lp) + length + format(", delta_y = %.4g ", f.deltaY) +
+         length + "\n";
     const struct {
       const char* name;
       const LimitStateDrift& d;
@@ -129,27 +152,38 @@ std::string assessmentText(const SectionData& s, const Curve& c, const Assessmen
                   {"damage control", f.damageControl},
                   {"ultimate", f.ultimate}};
     for (const auto& st : states) {
-      t += format("  %-15s delta = %.4g cm, drift %.3f %%, mu_delta = %.3f, V = %.4g T\n", st.name,
-                  st.d.delta, 100 * st.d.drift, st.d.muDelta, st.d.V);
+      t += format("  %-15s delta = %.4g ", st.name, st.d.delta) + length +
+           format(", drift %.3f %%, mu_delta = %.3f, V = %.4g ", 100 * st.d.drift, st.d.muDelta,
+                  st.d.V) +
+           force + "\n";
     }
   }
   return t;
 }
 
-std::string assessmentJson(const SectionData& s, const Curve& c, const AssessmentFigures& f) {
+std::string assessmentJson(const SectionData& s, const Curve& curve,
+                           const AssessmentFigures& figures, const Units& u) {
+  const Curve c = inUnits(curve, u);
+  const AssessmentFigures f = inUnits(figures, u);
   const MaterialConstants& m = c.constants;
+  const std::string length = u.key(Q::Length);
   json j;
   j["model"] = "assessment";
+  j["units"] = unitsName(u.system);
   j["end"] = endName(c.end);
-  j["end_words"] = endExplanation(s, c);
-  j["section"] = {{"b", s.b}, {"h", s.h}, {"P0", s.P0}, {"fc", s.fc}, {"fy", s.fy}};
+  j["end_words"] = endExplanation(s, curve, u);
+  j["section"] = {{"b", u.in(Q::Length, s.b)},
+                  {"h", u.in(Q::Length, s.h)},
+                  {"P0", u.in(Q::Force, s.P0)},
+                  {"fc", u.in(Q::Stress, s.fc)},
+                  {"fy", u.in(Q::Stress, s.fy)}};
   j["constants"] = {{"fcc", m.fcc}, {"ecc", m.ecc}, {"Ec", m.Ec},
                     {"rcc", m.rcc}, {"ecu", m.ecu}, {"esu", m.esu}};
-  j["bar_inset_cm"] = c.barInset;
+  j["bar_inset_" + length] = c.barInset;
   json layers = json::array();
   for (const BarRow& l : c.layers) {
-    layers.push_back({{"depth_cm", l.depth},
-                      {"area_cm2", l.area},
+    layers.push_back({{"depth_" + length, l.depth},
+                      {"area_" + u.key(Q::Area), l.area},
                       {"bars", l.bars > 0 ? json(l.bars) : json(nullptr)}});
   }
   const bool explicitBars = !c.layers.empty() && c.layers.front().bars > 0;
@@ -158,43 +192,51 @@ std::string assessmentJson(const SectionData& s, const Curve& c, const Assessmen
   for (const CurvePoint& p : c.points) rows.push_back({p.eps, number(p.c), p.phi, p.M});
   j["rows"] = rows;
   json keys = json::object();
-  for (const NamedKeyPoint& k : namedKeyPoints(c)) keys[k.name] = keyPointJson(*k.point);
+  for (const NamedKeyPoint& k : namedKeyPoints(c)) keys[k.name] = keyPointJson(*k.point, u);
   j["key_points"] = keys;
-  j["idealisation"] = idealisationJson(f.idealisation);
-  j["idealisation_tension_steel_yield"] = idealisationJson(f.bySteelYield);
+  j["idealisation"] = idealisationJson(f.idealisation, u);
+  j["idealisation_tension_steel_yield"] = idealisationJson(f.bySteelYield, u);
   if (f.hasDrift) {
-    j["drift"] = {{"L_cm", f.column.L},
-                  {"Lsp_cm", f.column.Lsp},
+    j["drift"] = {{"L_" + length, f.column.L},
+                  {"Lsp_" + length, f.column.Lsp},
                   {"k", f.column.k},
-                  {"Lp_cm", f.column.Lp},
-                  {"delta_y_cm", f.deltaY},
-                  {"serviceability", limitStateJson(f.serviceability)},
-                  {"damage_control", limitStateJson(f.damageControl)},
-                  {"ultimate", limitStateJson(f.ultimate)}};
+                  {"Lp_" + length, f.column.Lp},
+                  {"delta_y_" + length, f.deltaY},
+                  {"serviceability", limitStateJson(f.serviceability, u)},
+                  {"damage_control", limitStateJson(f.damageControl, u)},
+                  {"ultimate", limitStateJson(f.ultimate, u)}};
   } else {
     j["drift"] = nullptr;
   }
   return j.dump(2) + "\n";
 }
 
-std::string assessmentPlot(const SectionData& s, const Curve& c, const AssessmentFigures& f) {
+std::string assessmentPlot(const SectionData& section, const Curve& curve,
+                           const AssessmentFigures& figures, const Units& u) {
+  const SectionData s = inUnits(section, u);
+  const Curve c = inUnits(curve, u);
+  const AssessmentFigures f = inUnits(figures, u);
+  const std::string moment = u.picture(Q::Moment), curvature = u.picture(Q::Curvature),
+                    length = u.picture(Q::Length), force = u.picture(Q::Force);
+  // Whole T.cm, four digits in the larger units.
+  const char* momentDigits = u.base() ? "%.0f " : "%.4g ";
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
-  p.xUnit = "1/cm";
+  p.xUnit = curvature;
   p.yName = "Moment M";
-  p.yUnit = MPHI_TCM;
+  p.yUnit = moment;
   if (c.points.size() <= 1) {
-    p.empty = endExplanation(s, c) + "; no curve";
+    p.empty = endExplanation(section, curve, u) + "; no curve";
   } else {
-    Series curve;
-    curve.colour = kCurveColour;
-    curve.width = 2.2;
-    curve.className = "curve";
+    Series line;
+    line.colour = kCurveColour;
+    line.width = 2.2;
+    line.className = "curve";
     for (const CurvePoint& q : c.points) {
-      curve.x.push_back(q.phi);
-      curve.y.push_back(q.M);
+      line.x.push_back(q.phi);
+      line.y.push_back(q.M);
     }
-    p.series.push_back(curve);
+    p.series.push_back(line);
     p.legend.push_back({"computed curve (assessment model)", kCurveColour, true, "", Shape::None});
     const Idealisation& i = f.idealisation;
     if (i.available) {
@@ -205,9 +247,9 @@ std::string assessmentPlot(const SectionData& s, const Curve& c, const Assessmen
       ideal.dash = "3 3";
       ideal.className = "idealisation";
       p.series.push_back(ideal);
-      p.legend.push_back({format("bilinear: Mn = %.0f " MPHI_TCM ", " MPHI_PHI
-                                 "y = %.4g 1/cm, " MPHI_MU MPHI_PHI " = %.3g",
-                                 i.Mn, i.phiY, i.muPhiU),
+      p.legend.push_back({"bilinear: Mn = " + format(momentDigits, i.Mn) + moment +
+                              format(", " MPHI_PHI "y = %.4g ", i.phiY) + curvature +
+                              format(", " MPHI_MU MPHI_PHI " = %.3g", i.muPhiU),
                           kIdealColour, true, "3 3", Shape::None});
     }
     const std::vector<NamedKeyPoint> keys = namedKeyPoints(c);
@@ -215,30 +257,30 @@ std::string assessmentPlot(const SectionData& s, const Curve& c, const Assessmen
       const KeyPoint& k = *keys[n].point;
       if (!k.exists) continue;
       p.markers.push_back({k.phi, k.M, kStyles[n].shape, kStyles[n].colour});
-      p.legend.push_back(
-          {format("%s: " MPHI_PHI " = %.4g 1/cm, M = %.0f " MPHI_TCM, keys[n].words, k.phi, k.M) +
-               (k.governed.empty() ? "" : " (" + k.governed + ")"),
-           kStyles[n].colour, false, "", kStyles[n].shape});
+      p.legend.push_back({format("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
+                              ", M = " + format(momentDigits, k.M) + moment +
+                              (k.governed.empty() ? "" : " (" + k.governed + ")"),
+                          kStyles[n].colour, false, "", kStyles[n].shape});
     }
   }
   std::vector<Panel> panels = {p};
   if (f.hasDrift) {
     Panel d;
     d.xName = "Top displacement " MPHI_DELTA;
-    d.xUnit = "cm";
+    d.xUnit = length;
     d.yName = "Lateral force V";
-    d.yUnit = "T";
-    Series curve;
-    curve.colour = kCurveColour;
-    curve.className = "force-displacement";
+    d.yUnit = force;
+    Series line;
+    line.colour = kCurveColour;
+    line.className = "force-displacement";
     for (const DriftPoint& q : f.curve) {
-      curve.x.push_back(q.delta);
-      curve.y.push_back(q.V);
+      line.x.push_back(q.delta);
+      line.y.push_back(q.V);
     }
-    d.series.push_back(curve);
-    d.legend.push_back(
-        {format("cantilever L = %g cm, P0 = %g T (P-" MPHI_DELTA " included)", f.length, s.P0),
-         kCurveColour, true, "", Shape::None});
+    d.series.push_back(line);
+    d.legend.push_back({format("cantilever L = %g ", f.length) + length +
+                            format(", P0 = %g ", s.P0) + force + " (P-" MPHI_DELTA " included)",
+                        kCurveColour, true, "", Shape::None});
     const struct {
       const char* name;
       const LimitStateDrift& at;
@@ -249,19 +291,17 @@ std::string assessmentPlot(const SectionData& s, const Curve& c, const Assessmen
     for (const auto& st : states) {
       d.markers.push_back(
           {st.at.delta, st.at.V, kStyles[st.style].shape, kStyles[st.style].colour});
-      d.legend.push_back(
-          {format("%s: " MPHI_DELTA " = %.3g cm, drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
-                  st.name, st.at.delta, 100 * st.at.drift, st.at.muDelta),
-           kStyles[st.style].colour, false, "", kStyles[st.style].shape});
+      d.legend.push_back({format("%s: " MPHI_DELTA " = %.3g ", st.name, st.at.delta) + length +
+                              format(", drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
+                                     100 * st.at.drift, st.at.muDelta),
+                          kStyles[st.style].colour, false, "", kStyles[st.style].shape});
     }
     panels.push_back(d);
   }
-  char title[160];
-  std::snprintf(title, sizeof title,
-                "M-" MPHI_PHI
-                " curve, assessment model: b \xC3\x97 h = %g \xC3\x97 %g cm, P0 = %g T",
-                s.b, s.h, s.P0);
-  return svgPicture(title, panels);
+  return svgPicture(
+      format("M-" MPHI_PHI " curve, assessment model: b \xC3\x97 h = %g \xC3\x97 %g ", s.b, s.h) +
+          length + format(", P0 = %g ", s.P0) + force,
+      panels);
 }
 
 }  // namespace mphi

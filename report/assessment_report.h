@@ -7,16 +7,17 @@
 
 #include "analysis/curve.h"
 #include "figures/limit_states.h"
+#include "report/units.h"
 #include "section/section_data.h"
 
 namespace mphi {
 
 std::string assessmentText(const SectionData& section, const Curve& curve,
-                           const AssessmentFigures& figures);
+                           const AssessmentFigures& figures, const Units& units = {});
 std::string assessmentJson(const SectionData& section, const Curve& curve,
-                           const AssessmentFigures& figures);
+                           const AssessmentFigures& figures, const Units& units = {});
 std::string assessmentPlot(const SectionData& section, const Curve& curve,
-                           const AssessmentFigures& figures);
+                           const AssessmentFigures& figures, const Units& units = {});
 
 // The key points by their JSON names, in order, with words for a reader.
 struct NamedKeyPoint {

@@ -19,11 +19,13 @@ std::string cell(double v) {
 
 }  // namespace
 
-std::string csvText(const Curve& curve) {
-  std::string t = "row,curvature_per_cm,moment_Tcm,fibre_strain,neutral_axis_cm\n";
+std::string csvText(const Curve& curve, const Units& u) {
+  using Q = Quantity;
+  std::string t = "row,curvature_" + u.key(Q::Curvature) + ",moment_" + u.key(Q::Moment) +
+                  ",fibre_strain,neutral_axis_" + u.key(Q::Length) + "\n";
   for (const CurvePoint& p : curve.points) {
-    t += std::to_string(p.row) + "," + cell(p.phi) + "," + cell(p.M) + "," + cell(p.eps) + "," +
-         cell(p.c) + "\n";
+    t += std::to_string(p.row) + "," + cell(u.in(Q::Curvature, p.phi)) + "," +
+         cell(u.in(Q::Moment, p.M)) + "," + cell(p.eps) + "," + cell(u.in(Q::Length, p.c)) + "\n";
   }
   return t;
 }

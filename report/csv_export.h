@@ -6,9 +6,10 @@
 #include <string>
 
 #include "analysis/curve.h"
+#include "report/units.h"
 
 namespace mphi {
 
-std::string csvText(const Curve& curve);
+std::string csvText(const Curve& curve, const Units& units = {});
 
 }  // namespace mphi

@@ -36,14 +36,15 @@ struct Wanted {
 
 // The report of the specified model's curve as SECTION holds it.
 int reportSpecified(const std::string& heading, const mphi::SectionData& section,
-                    const mphi::Curve& curve, double length, const Wanted& w, mphi::Outputs& out) {
+                    const mphi::Curve& curve, double length, const mphi::Units& u, const Wanted& w,
+                    mphi::Outputs& out) {
   const mphi::CurveFigures figures = mphi::specifiedFigures(section, curve, length);
   mphi::printOutput(out, "the summary",
-                    w.json ? mphi::summaryJson(section, curve, figures)
+                    w.json ? mphi::summaryJson(section, curve, figures, u)
                            : std::string(kTool) + ": " + heading + "\n" +
-                                 mphi::summaryText(section, curve, figures));
-  if (!w.svg.empty()) mphi::writeOutput(out, w.svg, mphi::svgPlot(section, curve, figures));
-  if (!w.csv.empty()) mphi::writeOutput(out, w.csv, mphi::csvText(curve));
+                                 mphi::summaryText(section, curve, figures, u));
+  if (!w.svg.empty()) mphi::writeOutput(out, w.svg, mphi::svgPlot(section, curve, figures, u));
+  if (!w.csv.empty()) mphi::writeOutput(out, w.csv, mphi::csvText(curve, u));
   return out.status;
 }
 
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
   mphi::Analysis analysis;
   std::string error;
   if (!mphi::analysisOf(options, analysis, error)) return fail(error, mphi::kExitUsage);
+  const mphi::Units units = mphi::unitsOf(options);
   mphi::Outputs out{kTool};
 
   if (input.empty()) {
@@ -96,14 +98,14 @@ int main(int argc, char** argv) {
       return fail(file + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
                   mphi::kExitUsage);
     }
-    return reportSpecified(file, parsed.file.section, parsed.file.curve, options.length, wanted,
-                           out);
+    return reportSpecified(file, parsed.file.section, parsed.file.curve, analysis.length, units,
+                           wanted, out);
   }
 
   const mphi::SectionSource in = mphi::readSectionSource(input);
   if (in.status != 0) return fail(in.error, in.status);
   if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
-    return fail(input + ": " + mphi::invalidDataText(*fault), mphi::kExitInvalidData);
+    return fail(input + ": " + mphi::invalidDataText(*fault, in.section), mphi::kExitInvalidData);
   }
   if (analysis.model == mphi::Model::Assessment && !wanted.out.empty()) {
     return fail("--out: the assessment model writes no SECTION", mphi::kExitUsage);
@@ -113,15 +115,18 @@ int main(int argc, char** argv) {
     if (!wanted.out.empty()) {
       mphi::writeInFolder(out, wanted.out, "SECTION", mphi::sectionText(r.section, r.curve));
     }
-    return reportSpecified(input, r.written.section, r.written.curve, options.length, wanted, out);
+    return reportSpecified(input, r.written.section, r.written.curve, analysis.length, units,
+                           wanted, out);
   }
   mphi::printOutput(out, "the summary",
-                    wanted.json ? mphi::assessmentJson(r.section, r.curve, r.assessment)
-                                : std::string(kTool) + ": " + input + "\n" +
-                                      mphi::assessmentText(r.section, r.curve, r.assessment));
+                    wanted.json
+                        ? mphi::assessmentJson(r.section, r.curve, r.assessment, units)
+                        : std::string(kTool) + ": " + input + "\n" +
+                              mphi::assessmentText(r.section, r.curve, r.assessment, units));
   if (!wanted.svg.empty()) {
-    mphi::writeOutput(out, wanted.svg, mphi::assessmentPlot(r.section, r.curve, r.assessment));
+    mphi::writeOutput(out, wanted.svg,
+                      mphi::assessmentPlot(r.section, r.curve, r.assessment, units));
   }
-  if (!wanted.csv.empty()) mphi::writeOutput(out, wanted.csv, mphi::csvText(r.curve));
+  if (!wanted.csv.empty()) mphi::writeOutput(out, wanted.csv, mphi::csvText(r.curve, units));
   return out.status;
 }

@@ -6,11 +6,13 @@
 
 #include "analysis/curve.h"
 #include "figures/curve_figures.h"
+#include "report/units.h"
 #include "section/section_data.h"
 
 namespace mphi {
 
-std::string summaryJson(const SectionData& section, const Curve& curve,
-                        const CurveFigures& figures);
+// "units" names the units of every figure in it.
+std::string summaryJson(const SectionData& section, const Curve& curve, const CurveFigures& figures,
+                        const Units& units = {});
 
 }  // namespace mphi

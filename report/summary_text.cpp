@@ -15,80 +15,103 @@ std::string format(const char* pattern, ...) {
   return text;
 }
 
-std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& f) {
+// "2040.211 T.cm": a value in tons and centimetres, in the units asked for.
+std::string amount(const Units& u, Quantity q, double v, int digits = 7) {
+  return format("%.*g %s", digits, u.in(q, v), u.text(q).c_str());
+}
+
+// The section's data as given: plain %g.
+std::string given(const Units& u, Quantity q, double v) {
+  return format("%g %s", u.in(q, v), u.text(q).c_str());
+}
+
+std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& f, const Units& u) {
+  using Q = Quantity;
   const KeyPoint& yield = c.keys.firstYield;
   std::string t;
-  t += "Section (units T, cm)\n";
-  t += format("  b = %g cm, h = %g cm, P0 = %g T\n", s.b, s.h, s.P0);
-  t += format("  fc = %g T/cm2, fy = %g T/cm2, main steel ratio %.4f\n", s.fc, s.fy, f.steelRatio);
+  t += "Section (units " + u.text(Q::Force) + ", " + u.text(Q::Length) + ")\n";
+  t += "  b = " + given(u, Q::Length, s.b) + ", h = " + given(u, Q::Length, s.h) +
+       ", P0 = " + given(u, Q::Force, s.P0) + "\n";
+  t += "  fc = " + given(u, Q::Stress, s.fc) + ", fy = " + given(u, Q::Stress, s.fy) +
+       format(", main steel ratio %.4f\n", f.steelRatio);
   t += "First yield\n";
-  t += yield.exists ? format("  Ky = %.7g 1/cm, My = %.7g T.cm\n", yield.phi, yield.M)
+  t += yield.exists ? "  Ky = " + amount(u, Q::Curvature, yield.phi) +
+                          ", My = " + amount(u, Q::Moment, yield.M) + "\n"
                     : "  not reached\n";
   if (!computed(c)) {
-    t += "Curve\n  " + figuresNote(s, c, false) + "\n";
+    t += "Curve\n  " + figuresNote(s, c, false, u) + "\n";
     return t;
   }
   const KeyPoint& peak = c.keys.peak;
   const KeyPoint& ultimate = c.keys.ultimate;
   t += "Peak\n";
-  t += format("  Mu = %.7g T.cm at curvature %.7g 1/cm (row %d)\n", peak.M, peak.phi, peak.row);
+  t += "  Mu = " + amount(u, Q::Moment, peak.M) + " at curvature " +
+       amount(u, Q::Curvature, peak.phi) + format(" (row %d)\n", peak.row);
   t += "Ultimate (last computed row)\n";
-  t += format("  phi_u = %.7g 1/cm, M = %.7g T.cm (row %d)\n", ultimate.phi, ultimate.M,
-              ultimate.row);
+  t += "  phi_u = " + amount(u, Q::Curvature, ultimate.phi) +
+       ", M = " + amount(u, Q::Moment, ultimate.M) + format(" (row %d)\n", ultimate.row);
   t += "End of the curve\n";
-  t += "  " + endExplanation(s, c) + format(" (row %d)\n", c.tableRows);
-  if (f.tooFewRows) t += "Idealisations\n  " + figuresNote(s, c, true) + "\n";
+  t += "  " + endExplanation(s, c, u) + format(" (row %d)\n", c.tableRows);
+  if (f.tooFewRows) t += "Idealisations\n  " + figuresNote(s, c, true, u) + "\n";
   return t;
 }
 
-std::string caltransText(const Caltrans& c, double Mu) {
+std::string caltransText(const Caltrans& c, double Mu, const Units& u) {
+  using Q = Quantity;
   std::string t = "Caltrans idealisation (elastic through first yield, equal areas beyond it)\n";
   if (c.state == CaltransState::NoYield) {
     return t + "  not available for this curve: first yield was not reached\n";
   }
   if (c.state == CaltransState::NoRealRoot) {
-    return t + format(
-                   "  not available for this curve: with K = My/Ky = %.7g T.cm2 no plastic "
-                   "moment\n  balances the area %.7g T (the root is not real)\n",
-                   c.K, c.area);
+    return t + "  not available for this curve: with K = My/Ky = " + amount(u, Q::Stiffness, c.K) +
+           " no plastic moment\n  balances the area " + amount(u, Q::Force, c.area) +
+           " (the root is not real)\n";
   }
-  t += format("  K = My/Ky = %.7g T.cm2, area %.7g T\n", c.K, c.area);
-  t += format("  Mp = %.7g T.cm, phi_yi = %.7g 1/cm\n", c.Mp, c.phiYi);
+  t += "  K = My/Ky = " + amount(u, Q::Stiffness, c.K) + ", area " + amount(u, Q::Force, c.area) +
+       "\n";
+  t += "  Mp = " + amount(u, Q::Moment, c.Mp) + ", phi_yi = " + amount(u, Q::Curvature, c.phiYi) +
+       "\n";
   t += format("  mu_phi = phi_u / phi_yi = %.3f\n", c.muPhi);
   if (c.overstates) {
-    t += format("  Warning: Mp (%.7g T.cm) is above the peak moment Mu (%.7g T.cm): this\n", c.Mp,
-                Mu);
+    t += "  Warning: Mp (" + amount(u, Q::Moment, c.Mp) + ") is above the peak moment Mu (" +
+         amount(u, Q::Moment, Mu) + "): this\n";
     t += "  idealisation overstates the capacity; use the computed curve.\n";
   }
   return t;
 }
 
-std::string priestleyText(const Priestley& p) {
+std::string priestleyText(const Priestley& p, const Units& u) {
+  using Q = Quantity;
   std::string t = "Priestley idealisation (nominal moment at the first strain limit)\n";
   if (p.limit == NominalLimit::Peak) {
-    t += format("  Mn = %.7g T.cm: neither strain limit is reached, so Mn = Mu\n", p.Mn);
+    t += "  Mn = " + amount(u, Q::Moment, p.Mn) + ": neither strain limit is reached, so Mn = Mu\n";
   } else {
-    t += format(
-        "  Mn = %.7g T.cm at curvature %.7g 1/cm, set by %s %s\n", p.Mn, p.phiN,
-        p.limit == NominalLimit::Concrete ? "the extreme-fibre strain" : "the tension steel strain",
-        p.limit == NominalLimit::Concrete ? "0.004" : "0.015");
+    t += "  Mn = " + amount(u, Q::Moment, p.Mn) + " at curvature " +
+         amount(u, Q::Curvature, p.phiN) +
+         format(", set by %s %s\n",
+                p.limit == NominalLimit::Concrete ? "the extreme-fibre strain"
+                                                  : "the tension steel strain",
+                p.limit == NominalLimit::Concrete ? "0.004" : "0.015");
   }
   if (!p.yielded) return t + "  phi_y and mu_phi not available: first yield was not reached\n";
-  t += format("  phi_y = max(Ky Mn/My, Ky) = %.7g 1/cm\n", p.phiY);
+  t += "  phi_y = max(Ky Mn/My, Ky) = " + amount(u, Q::Curvature, p.phiY) + "\n";
   t += format("  mu_phi = phi_u / phi_y = %.3f\n", p.muPhi);
   return t;
 }
 
-std::string driftText(const CurveFigures& f) {
-  std::string t = format("Drift of a cantilever column, L = %g cm\n", f.length);
+std::string driftText(const CurveFigures& f, const Units& u) {
+  using Q = Quantity;
+  std::string t = "Drift of a cantilever column, L = " + given(u, Q::Length, f.length) + "\n";
   if (!f.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
   const Drift& d = f.drift;
-  t += format("  strain penetration Lsp = %.4g cm, plastic hinge Lp = %.4g cm (k = %.3g)\n",
-              d.column.Lsp, d.column.Lp, d.column.k);
-  t += format("  delta_y = %.4g cm, delta_u = %.4g cm, mu_delta = %.3f\n", d.deltaY, d.deltaU,
-              d.muDelta);
+  t += "  strain penetration Lsp = " + amount(u, Q::Length, d.column.Lsp, 4) +
+       ", plastic hinge Lp = " + amount(u, Q::Length, d.column.Lp, 4) +
+       format(" (k = %.3g)\n", d.column.k);
+  t += "  delta_y = " + amount(u, Q::Length, d.deltaY, 4) +
+       ", delta_u = " + amount(u, Q::Length, d.deltaU, 4) +
+       format(", mu_delta = %.3f\n", d.muDelta);
   t += format("  drift delta_u / L = %.3f %%\n", 100 * d.driftU);
-  t += format("  lateral force at phi_u V = (M - P0 delta) / L = %.4g T\n", d.Vu);
+  t += "  lateral force at phi_u V = (M - P0 delta) / L = " + amount(u, Q::Force, d.Vu, 4) + "\n";
   return t;
 }
 
@@ -118,21 +141,19 @@ const char* endWords(CurveEnd end) {
   return "0.8 Mu or a bar failure: not known from SECTION (the run's console names it)";
 }
 
-std::string endExplanation(const SectionData& s, const Curve& c) {
+std::string endExplanation(const SectionData& s, const Curve& c, const Units& u) {
   if (c.end != CurveEnd::NoEquilibrium) return endWords(c.end);
   if (s.P0 < 0) {
-    return format(
-        "no equilibrium: the tension exceeds what the bars can carry (about As fu = %.4g T)",
-        tensionCapacity(s, c));
+    return "no equilibrium: the tension exceeds what the bars can carry (about As fu = " +
+           amount(u, Quantity::Force, tensionCapacity(s, c), 4) + ")";
   }
-  return format(
-      "no equilibrium: the axial load exceeds what the section can carry (about Po = %.4g T)",
-      squashLoad(s, c));
+  return "no equilibrium: the axial load exceeds what the section can carry (about Po = " +
+         amount(u, Quantity::Force, squashLoad(s, c), 4) + ")";
 }
 
-std::string figuresNote(const SectionData& s, const Curve& c, bool tooFewRows) {
+std::string figuresNote(const SectionData& s, const Curve& c, bool tooFewRows, const Units& u) {
   if (!computed(c)) {
-    return c.end == CurveEnd::NoEquilibrium ? endExplanation(s, c) + "; no figures"
+    return c.end == CurveEnd::NoEquilibrium ? endExplanation(s, c, u) + "; no figures"
                                             : "no row balanced the axial load: no figures";
   }
   if (tooFewRows) {
@@ -142,12 +163,13 @@ std::string figuresNote(const SectionData& s, const Curve& c, bool tooFewRows) {
   return {};
 }
 
-std::string summaryText(const SectionData& s, const Curve& c, const CurveFigures& f) {
-  std::string t = keyPoints(s, c, f);
+std::string summaryText(const SectionData& s, const Curve& c, const CurveFigures& f,
+                        const Units& u) {
+  std::string t = keyPoints(s, c, f, u);
   if (!computed(c) || f.tooFewRows) return t;
-  t += caltransText(f.caltrans, c.keys.peak.M);
-  t += priestleyText(f.priestley);
-  if (f.length > 0) t += driftText(f);
+  t += caltransText(f.caltrans, c.keys.peak.M, u);
+  t += priestleyText(f.priestley, u);
+  if (f.length > 0) t += driftText(f, u);
   return t;
 }
 

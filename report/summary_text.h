@@ -5,13 +5,14 @@
 
 #include "analysis/curve.h"
 #include "figures/curve_figures.h"
+#include "report/units.h"
 #include "section/section_data.h"
 
 namespace mphi {
 
 // `section` and `curve` as SECTION holds them; `figures` of those.
-std::string summaryText(const SectionData& section, const Curve& curve,
-                        const CurveFigures& figures);
+std::string summaryText(const SectionData& section, const Curve& curve, const CurveFigures& figures,
+                        const Units& units = {});
 
 // How a curve ended, in words for a reader: "the moment fell below 0.8 of
 // its peak (0.8 Mu)".
@@ -19,10 +20,11 @@ const char* endWords(CurveEnd end);
 // The same, with what a curve without equilibrium means for this section:
 // "no equilibrium: the axial load exceeds what the section can carry
 // (about Po = 362.5 T)".
-std::string endExplanation(const SectionData& section, const Curve& curve);
+std::string endExplanation(const SectionData& section, const Curve& curve, const Units& units = {});
 
 // Why a curve gives fewer figures than it might, or empty: no result at
 // all, or too few rows to idealise.
-std::string figuresNote(const SectionData& section, const Curve& curve, bool tooFewRows);
+std::string figuresNote(const SectionData& section, const Curve& curve, bool tooFewRows,
+                        const Units& units = {});
 
 }  // namespace mphi

@@ -7,10 +7,12 @@
 
 #include "analysis/curve.h"
 #include "figures/curve_figures.h"
+#include "report/units.h"
 #include "section/section_data.h"
 
 namespace mphi {
 
-std::string svgPlot(const SectionData& section, const Curve& curve, const CurveFigures& figures);
+std::string svgPlot(const SectionData& section, const Curve& curve, const CurveFigures& figures,
+                    const Units& units = {});
 
 }  // namespace mphi

@@ -260,6 +260,26 @@ std::vector<const SectionValue*> givenValues() {
   return given;
 }
 
+std::optional<Fault> unitSlip(const SectionData& s) {
+  // Beyond these no concrete, steel or bar is made: 150 MPa, 2 GPa, a
+  // 10 cm bar; a ratio above 1 is a percentage.
+  const struct {
+    const char* name;
+    double most;
+    const char* hint;
+  } kSlips[] = {{"fc", 1.5, "fc is in T/cm2 (0.28, not 28)"},
+                {"fy", 20, "fy is in T/cm2 (4.2, not 420)"},
+                {"fsy", 20, "fsy is in T/cm2 (2.8, not 280)"},
+                {"Es", 10000, "Es is in T/cm2 (2040, not 200000)"},
+                {"dcm", 10, "dcm is in cm (1.9, not 19)"},
+                {"r", 1, "r is a ratio (0.02, not 2)"}};
+  for (const auto& slip : kSlips) {
+    const double v = s.*findSectionValue(slip.name)->member;
+    if (v > slip.most) return faultOf(slip.name, v, slip.hint);
+  }
+  return std::nullopt;
+}
+
 const SectionValue* findSectionValue(const std::string& name) {
   for (const SectionValue& v : kValues) {
     if (name == v.name) return &v;

@@ -3,9 +3,11 @@
 // the Python module all come from this table.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "section/fault.h"
 #include "section/section_data.h"
 
 namespace mphi {
@@ -42,5 +44,10 @@ const std::vector<SectionValue>& sectionValues();
 std::vector<const SectionValue*> givenValues();
 // nullptr when no value has that name.
 const SectionValue* findSectionValue(const std::string& name);
+
+// A given value far beyond anything real in its unit, as when fc is typed
+// in MPa: the value and a hint such as "fc is in T/cm2 (0.28, not 28)".
+// None when every value is plausible; the data check decides the rest.
+std::optional<Fault> unitSlip(const SectionData& section);
 
 }  // namespace mphi

@@ -1,5 +1,6 @@
 #include "sweep/interaction_svg.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <functional>
 
@@ -7,6 +8,17 @@
 
 namespace mphi {
 namespace {
+
+using Q = Quantity;
+
+std::string format(const char* pattern, ...) {
+  char text[256];
+  va_list args;
+  va_start(args, pattern);
+  std::vsnprintf(text, sizeof text, pattern, args);
+  va_end(args);
+  return text;
+}
 
 bool hasCurve(const LoadResult& l) {
   return computed(reportedCurve(l.result));
@@ -16,15 +28,28 @@ bool assessed(const std::vector<LoadResult>& loads) {
   return !loads.empty() && loads.front().result.analysis.model == Model::Assessment;
 }
 
-std::string sectionTitle(const char* what, const SectionData& s) {
-  char text[160];
-  std::snprintf(text, sizeof text, "%s: b \xC3\x97 h = %g \xC3\x97 %g cm, r = %g", what, s.b, s.h,
-                s.r);
-  return text;
+const char* modelWords(const std::vector<LoadResult>& loads) {
+  return assessed(loads) ? "assessment model" : "specified model";
+}
+
+// The section's data, for a caption under the diagram.
+std::string sectionCaption(const SectionData& s, const Units& u) {
+  const std::string length = u.picture(Q::Length), stress = u.picture(Q::Stress);
+  return format("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, s.b), u.in(Q::Length, s.h)) +
+         length +
+         format(", r = %g, fc = %g, fy = %g ", s.r, u.in(Q::Stress, s.fc), u.in(Q::Stress, s.fy)) +
+         stress +
+         format(", cover %g, bars %g, ties %g at %g ", u.in(Q::Length, s.clearb1cm),
+                u.in(Q::Length, s.dcm), u.in(Q::Length, s.dbcm), u.in(Q::Length, s.sccm)) +
+         length;
+}
+
+std::string amount(const Units& u, Q q, double v) {
+  return format("%.4g ", u.in(q, v)) + u.picture(q);
 }
 
 // One quantity against the load, broken where it does not exist.
-void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const char* name,
+void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const Units& u, const char* name,
                  const char* className, const char* colour, const char* dash,
                  const std::function<bool(const SectionResult&, double&)>& value) {
   Series part;
@@ -35,8 +60,8 @@ void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const char* nam
   for (const LoadResult& l : loads) {
     double m = 0;
     if (hasCurve(l) && value(l.result, m)) {
-      part.x.push_back(m);
-      part.y.push_back(l.P0);
+      part.x.push_back(u.in(Q::Moment, m));
+      part.y.push_back(u.in(Q::Force, l.P0));
       any = true;
       continue;
     }
@@ -48,63 +73,141 @@ void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const char* nam
   if (any) p.legend.push_back({name, colour, true, dash, Shape::None});
 }
 
+bool peakOf(const SectionResult& r, double& m) {
+  m = reportedCurve(r).keys.peak.M;
+  return reportedCurve(r).keys.peak.exists;
+}
+
 }  // namespace
 
-std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads) {
+bool momentCapacityAt(const std::vector<LoadResult>& loads, double P, double& Mu) {
+  for (std::size_t i = 1; i < loads.size(); ++i) {
+    const LoadResult &a = loads[i - 1], &b = loads[i];
+    double Ma = 0, Mb = 0;
+    if (!hasCurve(a) || !hasCurve(b) || !peakOf(a.result, Ma) || !peakOf(b.result, Mb)) continue;
+    const double lo = std::min(a.P0, b.P0), hi = std::max(a.P0, b.P0);
+    if (P < lo || P > hi || a.P0 == b.P0) continue;
+    Mu = Ma + (Mb - Ma) * (P - a.P0) / (b.P0 - a.P0);
+    return true;
+  }
+  return false;
+}
+
+std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads,
+                           const Units& u, const std::vector<DesignPoint>& design) {
   Panel p;
   p.xName = "Moment M";
-  p.xUnit = MPHI_TCM;
+  p.xUnit = u.picture(Q::Moment);
   p.yName = "Axial load P0";
-  p.yUnit = "T";
-  addCapacity(p, loads, "Mu (peak)", "mu", "#1f4e9a", "", [](const SectionResult& r, double& m) {
-    m = reportedCurve(r).keys.peak.M;
-    return reportedCurve(r).keys.peak.exists;
-  });
+  p.yUnit = u.picture(Q::Force);
+  addCapacity(p, loads, u, "Mu (peak)", "mu", "#1f4e9a", "", peakOf);
   if (assessed(loads)) {
-    addCapacity(p, loads, "Mn (serviceability)", "mn", "#1e8449", "3 3",
+    addCapacity(p, loads, u, "Mn (serviceability)", "mn", "#1e8449", "3 3",
                 [](const SectionResult& r, double& m) {
                   m = r.curve.keys.serviceability.M;
                   return r.curve.keys.serviceability.exists;
                 });
-    addCapacity(p, loads, "M at damage control", "mdc", "#c0392b", "8 5",
+    addCapacity(p, loads, u, "M at damage control", "mdc", "#c0392b", "8 5",
                 [](const SectionResult& r, double& m) {
                   m = r.curve.keys.damageControl.M;
                   return r.curve.keys.damageControl.exists;
                 });
   } else {
-    addCapacity(p, loads, "Mn (Priestley)", "mn", "#1e8449", "3 3",
+    addCapacity(p, loads, u, "Mn (Priestley)", "mn", "#1e8449", "3 3",
                 [](const SectionResult& r, double& m) {
                   m = r.figures.priestley.Mn;
                   return r.figures.priestley.available;
                 });
-    addCapacity(p, loads, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
+    addCapacity(p, loads, u, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
                 [](const SectionResult& r, double& m) {
                   m = r.figures.caltrans.Mp;
                   return r.figures.caltrans.state == CaltransState::Done;
                 });
-    addCapacity(p, loads, "My (first yield)", "my", "#7f7f7f", "2 4",
+    addCapacity(p, loads, u, "My (first yield)", "my", "#7f7f7f", "2 4",
                 [](const SectionResult& r, double& m) {
                   m = r.written.curve.keys.firstYield.M;
                   return r.written.curve.keys.firstYield.exists;
                 });
   }
+
+  // Where the curves stop, the diagram closes to the hand values of pure
+  // axial load, drawn dotted: the models give no curve there.
+  const LoadResult* lowest = nullptr;
+  const LoadResult* highest = nullptr;
+  const LoadResult* balanced = nullptr;
+  double balancedM = 0;
+  for (const LoadResult& l : loads) {
+    double m = 0;
+    if (!hasCurve(l) || !peakOf(l.result, m)) continue;
+    if (lowest == nullptr || l.P0 < lowest->P0) lowest = &l;
+    if (highest == nullptr || l.P0 > highest->P0) highest = &l;
+    if (balanced == nullptr || m > balancedM) balanced = &l, balancedM = m;
+  }
+  if (lowest != nullptr) {
+    const Curve& curve = reportedCurve(lowest->result);
+    const double compression = squashLoad(section, curve);
+    const double tension = -tensionCapacity(section, curve);
+    double low = 0, high = 0;
+    peakOf(lowest->result, low);
+    peakOf(highest->result, high);
+    Series closing;
+    closing.colour = "#1f4e9a";
+    closing.dash = "1 4";
+    closing.className = "closing";
+    closing.x = {0, u.in(Q::Moment, low)};
+    closing.y = {u.in(Q::Force, tension), u.in(Q::Force, lowest->P0)};
+    p.series.push_back(closing);
+    closing.x = {u.in(Q::Moment, high), 0};
+    closing.y = {u.in(Q::Force, highest->P0), u.in(Q::Force, compression)};
+    p.series.push_back(closing);
+    p.markers.push_back({0, u.in(Q::Force, compression), Shape::Triangle, "#111111"});
+    p.markers.push_back({0, u.in(Q::Force, tension), Shape::Triangle, "#111111"});
+    p.legend.push_back({"curves from P0 = " + amount(u, Q::Force, lowest->P0) + " to " +
+                            amount(u, Q::Force, highest->P0) + "; dotted beyond them to",
+                        "#1f4e9a", true, "1 4", Shape::None});
+    p.legend.push_back({"hand values: pure compression Po = " + amount(u, Q::Force, compression) +
+                            ", pure tension As fu = " + amount(u, Q::Force, -tension),
+                        "#111111", false, "", Shape::Triangle});
+    p.markers.push_back(
+        {u.in(Q::Moment, balancedM), u.in(Q::Force, balanced->P0), Shape::Diamond, "#e67e22"});
+    p.legend.push_back({"balanced point (largest Mu): P0 = " + amount(u, Q::Force, balanced->P0) +
+                            ", Mu = " + amount(u, Q::Moment, balancedM),
+                        "#e67e22", false, "", Shape::Diamond});
+  }
   bool missing = false;
   for (const LoadResult& l : loads) {
     if (hasCurve(l)) continue;
-    p.markers.push_back({0, l.P0, Shape::Cross, "#c0392b"});
+    p.markers.push_back({0, u.in(Q::Force, l.P0), Shape::Cross, "#c0392b"});
     missing = true;
   }
   if (missing) p.legend.push_back({"no curve at this load", "#c0392b", false, "", Shape::Cross});
-  if (p.series.empty()) p.empty = "no load has a curve";
-  return svgPicture(sectionTitle("P-M interaction", section), {p});
+  for (const DesignPoint& d : design) {
+    double Mu = 0;
+    const bool known = momentCapacityAt(loads, d.P, Mu);
+    p.markers.push_back({u.in(Q::Moment, d.M), u.in(Q::Force, d.P), Shape::Square, "#8e44ad"});
+    p.legend.push_back({"design P = " + amount(u, Q::Force, d.P) +
+                            ", M = " + amount(u, Q::Moment, d.M) +
+                            (!known      ? ": outside the loads swept"
+                             : d.M <= Mu ? format(": inside (M/Mu = %.2f)", d.M / Mu)
+                                         : format(": OUTSIDE (M/Mu = %.2f)", d.M / Mu)),
+                        "#8e44ad", false, "", Shape::Square});
+  }
+  p.legend.push_back({sectionCaption(section, u), "#111111", false, "", Shape::None});
+  if (loads.empty() || lowest == nullptr) p.empty = "no load has a curve";
+  return svgPicture(std::string("P-M interaction, ") + modelWords(loads) + ": " +
+                        format("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, section.b),
+                               u.in(Q::Length, section.h)) +
+                        u.picture(Q::Length) + format(", r = %g", section.r),
+                    {p});
 }
 
-std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>& loads) {
+std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>& loads,
+                      const Units& u) {
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
-  p.xUnit = "1/cm";
+  p.xUnit = u.picture(Q::Curvature);
   p.yName = "Moment M";
-  p.yUnit = MPHI_TCM;
+  p.yUnit = u.picture(Q::Moment);
   const double last = loads.size() > 1 ? static_cast<double>(loads.size() - 1) : 1;
   for (std::size_t i = 0; i < loads.size(); ++i) {
     if (!hasCurve(loads[i])) continue;
@@ -113,16 +216,17 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
     s.width = 1.6;
     s.className = "curve";
     for (const CurvePoint& q : reportedCurve(loads[i].result).points) {
-      s.x.push_back(q.phi);
-      s.y.push_back(q.M);
+      s.x.push_back(u.in(Q::Curvature, q.phi));
+      s.y.push_back(u.in(Q::Moment, q.M));
     }
     p.series.push_back(s);
-    char text[48];
-    std::snprintf(text, sizeof text, "P0 = %.4g T", loads[i].P0);
-    p.legend.push_back({text, s.colour, true, "", Shape::None});
+    p.legend.push_back(
+        {"P0 = " + amount(u, Q::Force, loads[i].P0), s.colour, true, "", Shape::None});
   }
   if (p.series.empty()) p.empty = "no load has a curve";
-  return svgPicture(sectionTitle("M-" MPHI_PHI " curves by axial load", section), {p});
+  return svgPicture(std::string("M-" MPHI_PHI " curves by axial load, ") + modelWords(loads) +
+                        ": " + sectionCaption(section, u),
+                    {p});
 }
 
 }  // namespace mphi

@@ -1,15 +1,32 @@
-// The sweep's pictures: the P-M interaction diagram (load up, moment
-// across) with Mu, Mn, Mp and My, and the M-phi curves of every load.
+// The sweep's pictures: the P-M interaction diagram as a designer reads it
+// (load up, moment across: Mu, Mn, Mp and My for the specified model; Mu,
+// Mn and M at damage control for the assessment model; closed to the hand
+// values of pure compression and pure tension, the balanced point marked,
+// design points laid over it), and the M-phi curves of every load.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "report/units.h"
 #include "sweep/load_sweep.h"
 
 namespace mphi {
 
-std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads);
-std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>& loads);
+// A design action to lay over the diagram: axial load (T, compression
+// positive) and moment (T.cm).
+struct DesignPoint {
+  double P = 0;
+  double M = 0;
+};
+
+std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads,
+                           const Units& units = {}, const std::vector<DesignPoint>& design = {});
+std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>& loads,
+                      const Units& units = {});
+
+// Mu against the load, straight between the loads with a curve: false
+// where `P` lies outside them.
+bool momentCapacityAt(const std::vector<LoadResult>& loads, double P, double& Mu);
 
 }  // namespace mphi

@@ -22,7 +22,7 @@ std::string joined(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-std::vector<float> defaultLoads(const SectionData& s, int count) {
+std::vector<float> defaultLoads(const SectionData& s, int count, const Units& units) {
   const double gross = static_cast<double>(s.b) * s.h;
   const double As = static_cast<double>(s.r) * gross;
   const double Po = kConcreteBlock * static_cast<double>(s.fc) * (gross - As) + As * s.fy;
@@ -30,9 +30,12 @@ std::vector<float> defaultLoads(const SectionData& s, int count) {
   const double high = kCompressionShare * Po;
   std::vector<float> loads;
   for (int i = 0; i < count; ++i) {
-    // To the hundredth of a ton, so that each prints as the number it is.
-    const double load = std::round((low + (high - low) * i / (count - 1)) * 100) / 100;
-    loads.push_back(std::strtof(doubleText(load).c_str(), nullptr));
+    // To the hundredth of a ton (or kN), so that each prints as the number
+    // it is.
+    const double load = units.in(Quantity::Force, low + (high - low) * i / (count - 1));
+    const double rounded = std::round(load * 100) / 100;
+    loads.push_back(units.base() ? std::strtof(doubleText(rounded).c_str(), nullptr)
+                                 : loadOf(rounded, units));
   }
   return loads;
 }
@@ -52,14 +55,15 @@ std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector
   return results;
 }
 
-std::string sweepCsv(const std::vector<LoadResult>& loads, Model model) {
-  std::vector<std::string> header = {"load", "P0_T", "status"};
-  header.insert(header.end(), resultHeader(model).begin(), resultHeader(model).end());
+std::string sweepCsv(const std::vector<LoadResult>& loads, Model model, const Units& units) {
+  std::vector<std::string> header = {"load", "P0_" + units.key(Quantity::Force), "status"};
+  const std::vector<std::string> columns = resultHeader(model, units);
+  header.insert(header.end(), columns.begin(), columns.end());
   std::string csv = joined(header) + "\n";
   for (std::size_t i = 0; i < loads.size(); ++i) {
-    std::vector<std::string> cells = {std::to_string(i + 1), floatText(loads[i].P0),
-                                      resultStatus(loads[i].result)};
-    const std::vector<std::string> result = resultCells(loads[i].result, model);
+    std::vector<std::string> cells = {std::to_string(i + 1), loadText(loads[i].P0, units),
+                                      resultStatus(loads[i].result, units)};
+    const std::vector<std::string> result = resultCells(loads[i].result, model, units);
     cells.insert(cells.end(), result.begin(), result.end());
     csv += joined(cells) + "\n";
   }

@@ -14,9 +14,9 @@ namespace mphi {
 
 // `count` loads evenly from -0.8 As fy (tension) to 0.9 Po, both ends
 // included: As = r b h, Po = 0.85 fc (b h - As) + As fy. Worked in double
-// and rounded to 0.01 T, each stored as a float as an input value would
-// be. count >= 2.
-std::vector<float> defaultLoads(const SectionData& section, int count);
+// and rounded to the hundredth of the units' force, each stored in tons as
+// a float, as an input value would be. count >= 2.
+std::vector<float> defaultLoads(const SectionData& section, int count, const Units& units = {});
 
 struct LoadResult {
   float P0 = 0;
@@ -29,6 +29,6 @@ std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector
                                    const std::function<void(std::size_t)>& done);
 
 // "load,P0_T,status," then the model's result columns; one line per load.
-std::string sweepCsv(const std::vector<LoadResult>& loads, Model model);
+std::string sweepCsv(const std::vector<LoadResult>& loads, Model model, const Units& units = {});
 
 }  // namespace mphi

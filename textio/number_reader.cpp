@@ -42,12 +42,12 @@ struct Scan {
   Value repeated;
 };
 
-// Converts a number token by the list-directed rules: optional sign, digits
-// with at most one point, then an exponent given by a letter (D, E or Q) or
-// by a sign alone. The digits go straight to the nearest float.
-bool convertNumber(const std::string& token, float& out) {
+// A number token by the list-directed rules, as C's strtod reads it:
+// optional sign, digits with at most one point, then an exponent given by
+// a letter (D, E or Q) or by a sign alone. False when it is no number.
+bool numberText(const std::string& token, std::string& text) {
   std::size_t i = 0;
-  std::string text;
+  text.clear();
   if (i < token.size() && isSign(token[i])) text += token[i++];
   int digits = 0;
   bool point = false;
@@ -73,8 +73,21 @@ bool convertNumber(const std::string& token, float& out) {
     for (; i < token.size() && isDigit(token[i]); ++i) text += token[i];
     if (i == exponentStart || i != token.size()) return false;
   }
+  return true;
+}
+
+// The digits go straight to the nearest float.
+bool convertNumber(const std::string& token, float& out) {
+  std::string text;
+  if (!numberText(token, text)) return false;
   out = std::strtof(text.c_str(), nullptr);  // ERANGE gives +-inf, a subnormal or 0
   return true;
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // A whole repeat count of at least 1. No list is anywhere near a billion
@@ -215,11 +228,15 @@ int nextValue(Scan& s, Value& value) {
 }  // namespace
 
 bool readNumberToken(const std::string& text, float& value) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return false;
-  const std::size_t last = text.find_last_not_of(" \t");
   // convertNumber takes the whole token or nothing.
-  return convertNumber(text.substr(first, last - first + 1), value);
+  return convertNumber(trimmed(text), value);
+}
+
+bool readNumberToken(const std::string& text, double& value) {
+  std::string number;
+  if (!numberText(trimmed(text), number)) return false;
+  value = std::strtod(number.c_str(), nullptr);
+  return true;
 }
 
 int readReals(NumberReader& reader, float* const targets[], std::size_t count,

@@ -24,6 +24,8 @@ struct NumberReader {
 // and tabs around it passed over, stored as the nearest float; false when
 // the text is not one number.
 bool readNumberToken(const std::string& text, float& value);
+// The same number, the nearest double.
+bool readNumberToken(const std::string& text, double& value);
 
 // Fills `targets` in order from a new line of the reader's source. Returns 0
 // when the last target is done, else the number of the diagnostic that ends

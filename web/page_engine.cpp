@@ -56,21 +56,24 @@ bool blank(const std::string& text) {
   return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-// At its field where the form has one; a derived constant has none.
-std::string refusalOf(const Fault& fault) {
+// At its field where the form has one; a derived constant has none, but a
+// value typed in the wrong unit is its cause and gets it, with a hint.
+std::string refusalOf(const Fault& fault, const SectionData& s) {
   const SectionValue* v = findSectionValue(fault.field);
   const bool formField =
       (v != nullptr && v->given) || fault.field == "bars_face" || fault.field == "bars_side";
-  return refusal(formField ? fault.field : "", invalidDataText(fault));
+  const std::optional<Fault> slip = unitSlip(s);
+  return refusal(slip ? slip->field : formField ? fault.field : "", invalidDataText(fault, s));
 }
 
 // Both models' curves on one chart.
-std::string bothCurves(const SectionData& s, const Curve& specified, const Curve& assessed) {
+std::string bothCurves(const SectionData& s, const Curve& specified, const Curve& assessed,
+                       const Units& u) {
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
-  p.xUnit = "1/cm";
+  p.xUnit = u.picture(Quantity::Curvature);
   p.yName = "Moment M";
-  p.yUnit = MPHI_TCM;
+  p.yUnit = u.picture(Quantity::Moment);
   const struct {
     const Curve& curve;
     const char* name;
@@ -84,8 +87,8 @@ std::string bothCurves(const SectionData& s, const Curve& specified, const Curve
     line.colour = c.colour;
     line.className = c.className;
     for (const CurvePoint& q : c.curve.points) {
-      line.x.push_back(q.phi);
-      line.y.push_back(q.M);
+      line.x.push_back(u.in(Quantity::Curvature, q.phi));
+      line.y.push_back(u.in(Quantity::Moment, q.M));
     }
     p.series.push_back(line);
     p.legend.push_back(
@@ -93,9 +96,11 @@ std::string bothCurves(const SectionData& s, const Curve& specified, const Curve
   }
   if (p.series.empty()) p.empty = "neither model finds a curve for this load";
   char title[160];
-  std::snprintf(title, sizeof title,
-                "M-" MPHI_PHI " curves of both models: b \xC3\x97 h = %g \xC3\x97 %g cm, P0 = %g T",
-                s.b, s.h, s.P0);
+  std::snprintf(
+      title, sizeof title,
+      "M-" MPHI_PHI " curves of both models: b \xC3\x97 h = %g \xC3\x97 %g %s, P0 = %g %s",
+      u.in(Quantity::Length, s.b), u.in(Quantity::Length, s.h), u.picture(Quantity::Length).c_str(),
+      u.in(Quantity::Force, s.P0), u.picture(Quantity::Force).c_str());
   return svgPicture(title, {p});
 }
 
@@ -123,6 +128,11 @@ std::string compute(const json& request) {
     }
     length = L;
   }
+  std::string unitsText = "t-cm";
+  Units u;
+  if (!fieldText(request, "units", unitsText) || !unitsNamed(unitsText, u)) {
+    return refusal("units", "\"" + unitsText + "\" is not t-cm, t-m or si");
+  }
   std::string modelText = "both";
   if (!fieldText(request, "model", modelText)) return refusal("model", "the model is not a text");
   const bool both = modelText == "both";
@@ -147,18 +157,20 @@ std::string compute(const json& request) {
     }
     assessment.bars = BarCounts{face, side};
   }
-  if (const std::optional<Fault> fault = prepareSection(s)) return refusalOf(*fault);
+  if (const std::optional<Fault> fault = prepareSection(s)) return refusalOf(*fault, s);
   const bool withSpecified = both || model == Model::Specified;
   const bool withAssessment = both || model == Model::Assessment;
   if (!withAssessment && assessment.bars) {
     return refusal("bars_face", "bar counts are for the assessment model");
   }
   if (withAssessment) {
-    if (const std::optional<Fault> fault = checkAnalysis(s, assessment)) return refusalOf(*fault);
+    if (const std::optional<Fault> fault = checkAnalysis(s, assessment)) {
+      return refusalOf(*fault, s);
+    }
   }
 
   json answer = {{"ok", true}};
-  const std::vector<float> loads = defaultLoads(s, kSweepLoads);
+  const std::vector<float> loads = defaultLoads(s, kSweepLoads, u);
   SectionResult specified, assessed;
   if (withSpecified) {
     specified = analyseForReport(s, length);
@@ -166,26 +178,26 @@ std::string compute(const json& request) {
     const Curve& wc = specified.written.curve;
     const std::vector<LoadResult> sweep = sweepLoads(s, loads, specified.analysis, 1, {});
     answer["spec"] = {{"section", sectionText(s, specified.curve)},
-                      {"report", summaryJson(ws, wc, specified.figures)},
-                      {"csv", csvText(wc)},
-                      {"svg", svgPlot(ws, wc, specified.figures)},
-                      {"interaction_svg", interactionSvg(s, sweep)},
-                      {"sweep_csv", sweepCsv(sweep, Model::Specified)},
+                      {"report", summaryJson(ws, wc, specified.figures, u)},
+                      {"csv", csvText(wc, u)},
+                      {"svg", svgPlot(ws, wc, specified.figures, u)},
+                      {"interaction_svg", interactionSvg(s, sweep, u)},
+                      {"sweep_csv", sweepCsv(sweep, Model::Specified, u)},
                       {"end", endName(specified.curve.end)},
-                      {"end_words", endWords(specified.curve.end)}};
+                      {"end_words", endExplanation(ws, wc, u)}};
   }
   if (withAssessment) {
     assessed = analyse(s, assessment);
     const std::vector<LoadResult> sweep = sweepLoads(s, loads, assessment, 1, {});
-    answer["assessment"] = {{"report", assessmentJson(s, assessed.curve, assessed.assessment)},
-                            {"csv", csvText(assessed.curve)},
-                            {"svg", assessmentPlot(s, assessed.curve, assessed.assessment)},
-                            {"interaction_svg", interactionSvg(s, sweep)},
-                            {"sweep_csv", sweepCsv(sweep, Model::Assessment)},
+    answer["assessment"] = {{"report", assessmentJson(s, assessed.curve, assessed.assessment, u)},
+                            {"csv", csvText(assessed.curve, u)},
+                            {"svg", assessmentPlot(s, assessed.curve, assessed.assessment, u)},
+                            {"interaction_svg", interactionSvg(s, sweep, u)},
+                            {"sweep_csv", sweepCsv(sweep, Model::Assessment, u)},
                             {"end", endName(assessed.curve.end)},
-                            {"end_words", endWords(assessed.curve.end)}};
+                            {"end_words", endExplanation(s, assessed.curve, u)}};
   }
-  if (both) answer["models_svg"] = bothCurves(s, specified.written.curve, assessed.curve);
+  if (both) answer["models_svg"] = bothCurves(s, specified.written.curve, assessed.curve, u);
   return answerText(answer);
 }
 

@@ -19,7 +19,7 @@ check "mixed table" 3 $?
 [ -s err ] && { echo "unexpected standard error:"; cat err; failed=1; }
 expect_line results.csv 1 "note,r,P0,Es,fsy,fy,fc,sccm,dbcm,clearb1cm,dcm,h,b,id,storey,status,end,rows,Ky_per_cm,"
 expect_line results.csv 2 '"worked, as in the README",0.02,100,2100,2.8,4.2,0.21,10,1.3,5,1.9,35,40,C1,1F,ok,0.8Mu,155,0.00016046579,2040.211,2107.559,'
-expect_line results.csv 3 "C2,1F,invalid section data: r = 2: main steel area exceeds the tie-confined core,,,,,,,,,,,,,"
+expect_line results.csv 3 'C2,1F,"invalid section data: r = 2: main steel area exceeds the tie-confined core; r is a ratio (0.02, not 2)",,,,,,,,,,,,,'
 expect_line results.csv 4 '"data row 3, column fc: ""0,21"" is not a number",,'
 expect_line results.csv 5 '"data row 4: id ""../up"" is not a safe folder name",,'
 expect_line results.csv 6 'C5,"3F, east",ok,0.8Mu,'
@@ -61,15 +61,21 @@ expect_line models-out.csv 7 'data row 6, column model: ""xyz"" is neither spec 
 awk -F, 'NR == 4 && ($32 < 0.04065 || $32 > 0.04067) { exit 1 }' models-out.csv \
   || { echo "twelve bars: drift_u $(sed -n 4p models-out.csv | cut -d, -f32)"; failed=1; }
 
+# A European spreadsheet: semicolons, decimal commas, units in the names:
+# the worked example again, to the last digit of its moments.
+"$batch" "$here/european.csv" >eu.csv
+check "European table" 0 $?
+expect_line eu.csv 2 ',"0,02",ok,0.8Mu,155,0.00016046579,2040.211,2107.559,'
+
 : >empty.csv
 printf 'b,h\n"40,35\n' >open_quote.csv
 mkdir folder
 refuse "missing file" 2 "mphi-batch: cannot open nosuch.csv: No such file or directory" nosuch.csv
 refuse "no header" 2 "mphi-batch: empty.csv: no header row" empty.csv
-refuse "missing column" 2 "no_load_column.csv: required column \"P0\" is missing" "$here/no_load_column.csv"
-refuse "unclosed quote" 2 "mphi-batch: open_quote.csv: CSV " open_quote.csv
+refuse "missing column" 2 "no_load_column.csv: required column P0 is missing" "$here/no_load_column.csv"
+refuse "unclosed quote" 2 "mphi-batch: open_quote.csv: malformed CSV: the file ends inside a quoted cell" open_quote.csv
 refuse "folder as table" 2 "mphi-batch: cannot open folder: Is a directory" folder
-refuse "bad load" 2 'mphi-batch: --loads: "x" is not a finite number of tons' "$here/mixed.csv" --loads 1,x
+refuse "bad load" 2 'mphi-batch: --loads: "x" is not a finite load in T' "$here/mixed.csv" --loads 1,x
 refuse "unwritable results" 1 "mphi-batch: cannot write $work/no/r.csv: No such file or directory" \
   "$here/mixed.csv" --csv "$work/no/r.csv"
 "$batch" --version | grep -qx 'mphi-batch [0-9.]*' || { echo "--version"; failed=1; }

@@ -74,6 +74,19 @@ sed '3s/.*/25/' "$input" >thick.in  # main bars of 25 cm
 refuse "bars that do not fit" 65 "mphi-report: thick.in: invalid section data: clearb1cm = 5: the bars do not fit" \
   --input thick.in --model assessment
 
+# A load beyond the section: no figures, and why.
+sed 's/^100$/500/' "$input" >heavy.in
+"$report" --input heavy.in --json >heavy.json
+grep -q '"end_words": "no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T)"' heavy.json \
+  || { echo "load beyond the section: $(grep end_words heavy.json)"; failed=1; }
+grep -q '"peak": null' heavy.json || { echo "a peak beyond the section"; failed=1; }
+# Units: the same figures in kN and m.
+"$report" --input "$input" --units si --length 2 >si.txt
+grep -q '^  Mu = 206.7515' si.txt || { echo "Mu in kN.m: $(grep 'Mu =' si.txt)"; failed=1; }
+grep -q 'L = 2 m' si.txt || { echo "the length in m"; failed=1; }
+refuse "mistyped option" 2 "mphi-report: The following argument was not expected: --lenght (did you mean --length?)" \
+  --lenght 200
+
 mkdir folder
 refuse "directory" 2 "mphi-report: cannot open folder: Is a directory" folder
 refuse "missing file" 2 "mphi-report: cannot open nosuch: No such file or directory" nosuch

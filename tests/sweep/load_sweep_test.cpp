@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 #include "tests/analysis/worked_section.h"
 
@@ -35,6 +37,67 @@ TEST(LoadSweepTest, SameTableOnOneAndOnTwoThreads) {
     a.length = 300;
     EXPECT_EQ(sweepCsv(sweepLoads(s, loads, a, 1, {}), model),
               sweepCsv(sweepLoads(s, loads, a, 2, {}), model));
+  }
+}
+
+std::vector<std::vector<std::string>> cellsOf(const std::string& csv) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(csv);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> cells;
+    std::istringstream items(line);
+    for (std::string cell; std::getline(items, cell, ',');) cells.push_back(cell);
+    if (!line.empty() && line.back() == ',') cells.push_back("");
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+// Both models' tables in si, converted back by hand (kN = 9.81 T, kN.m =
+// 0.0981 T.cm, 1/m = 1/cm / 100), are the tables in t-cm: the same figures
+// in other units, and the columns named for them.
+TEST(LoadSweepTest, UnitsRoundTrip) {
+  const SectionData s = workedSection();
+  Units si;
+  ASSERT_TRUE(unitsNamed("si", si));
+  const std::vector<float> loads = {-50, 0, 100, 250};
+  for (Model model : {Model::Specified, Model::Assessment}) {
+    Analysis a;
+    a.model = model;
+    a.length = 250;
+    const std::vector<LoadResult> results = sweepLoads(s, loads, a, 1, {});
+    const auto base = cellsOf(sweepCsv(results, model));
+    const auto converted = cellsOf(sweepCsv(results, model, si));
+    ASSERT_EQ(base.size(), converted.size());
+    for (std::size_t column = 0; column < base[0].size(); ++column) {
+      const std::string& name = base[0][column];
+      const std::string& siName = converted[0][column];
+      double factor = 0;  // si over t-cm; 0: no unit
+      if (name.size() > 4 && name.substr(name.size() - 4) == "_Tcm") {
+        factor = 0.0981;
+        EXPECT_EQ(siName, name.substr(0, name.size() - 4) + "_kNm");
+      } else if (name.size() > 7 && name.substr(name.size() - 7) == "_per_cm") {
+        factor = 100;
+        EXPECT_EQ(siName, name.substr(0, name.size() - 7) + "_per_m");
+      } else if (name.size() > 2 && name.substr(name.size() - 2) == "_T") {
+        factor = 9.81;
+        EXPECT_EQ(siName, name.substr(0, name.size() - 2) + "_kN");
+      } else {
+        EXPECT_EQ(siName, name);
+      }
+      for (std::size_t row = 1; row < base.size(); ++row) {
+        const std::string& a = base[row][column];
+        const std::string& b = converted[row][column];
+        if (name == "status") continue;
+        if (factor == 0 || a.empty()) {
+          EXPECT_EQ(a, b) << name << " row " << row;
+          continue;
+        }
+        const double want = std::strtod(a.c_str(), nullptr);
+        const double got = std::strtod(b.c_str(), nullptr) / factor;
+        EXPECT_NEAR(got, want, 1e-7 * std::fabs(want)) << name << " row " << row;
+      }
+    }
   }
 }
 

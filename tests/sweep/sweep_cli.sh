@@ -47,6 +47,20 @@ for pair in Mp:11 Mn:14 mu_phi:16; do
     || { echo "$key: report $want, sweep $got"; failed=1; }
 done
 
+# Near pure tension and beyond the section: flagged, no figures.
+"$sweep" "$input" --loads=-110,440 >edges.csv
+[ "$(sed -n 2p edges.csv | cut -d, -f3 | cut -c1-24)" = "too few rows to idealise" ] \
+  || { echo "near pure tension: $(sed -n 2p edges.csv)"; failed=1; }
+sed -n 2p edges.csv | cut -d, -f12- | grep -q '^,*$' || { echo "an idealisation of too few rows"; failed=1; }
+sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,[0-9]*,,,,,,,,,,,$' \
+  || { echo "beyond the section: $(sed -n 3p edges.csv)"; failed=1; }
+# The loads in kN, the table in si.
+"$sweep" "$input" --units si --loads=981 >si.csv
+[ "$(cut -d, -f2 si.csv | tr '\n' ' ')" = "P0_kN 981 " ] || { echo "si loads: $(cat si.csv)"; failed=1; }
+"$sweep" "$input" --svg design.svg --design 100,1500 --design 50,2500 >/dev/null
+grep -q 'inside (M/Mu = 0.71)' design.svg && grep -q 'OUTSIDE' design.svg && grep -q 'balanced point' design.svg \
+  || { echo "the diagram lacks its design points or balanced point"; failed=1; }
+
 # The assessment model's sweep: its own columns, the drift with --length.
 "$sweep" "$input" --model assessment --length 200 --count 3 --svg a.svg >a.csv 2>err
 check "assessment sweep" 0 $?
@@ -77,7 +91,7 @@ refuse "letter" 59 "mphi-sweep: letter.in: value 1 (b) is not a number" letter.i
 check "standard input a directory" 39 $?
 grep -qxF "mphi-sweep: cannot read standard input: Is a directory" err || { echo "stdin directory:"; cat err; failed=1; }
 refuse "missing input" 2 "mphi-sweep: cannot open nosuch.in: No such file or directory" nosuch.in
-refuse "bad load" 2 'mphi-sweep: --loads: "abc" is not a finite number of tons' "$input" --loads 1,abc
+refuse "bad load" 2 'mphi-sweep: --loads: "abc" is not a finite load in T' "$input" --loads 1,abc
 refuse "count too small" 2 "mphi-sweep: --count" "$input" --count 1
 refuse "loads and count" 2 "mphi-sweep: --loads excludes --count" "$input" --count 3 --loads 1,2
 refuse "unwritable table" 1 "mphi-sweep: cannot write $work/no/dir/t.csv: No such file or directory" \

@@ -51,7 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                              "invalid section data: r = 2: main steel"},
                     PageCase{"DecimalComma", "fc", "0,21", "fc", "\"0,21\" is not a number"},
                     PageCase{"NarrowSection", "b", "11", "b", "invalid section data: b = 11:"},
-                    PageCase{"OverConfined", "fsy", "500", "", "invalid section data: fcc = -"},
+                    PageCase{"OverConfined", "fsy", "500", "fsy", "invalid section data: fcc = -"},
+                    PageCase{"ConcreteInMegapascals", "fc", "28", "fc",
+                             "invalid section data: rcc = -0.2416047: the confined-concrete law "
+                             "is undefined"},
                     PageCase{"NoLength", "L", "-3", "L", "\"-3\" is not a positive length"}),
     [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 

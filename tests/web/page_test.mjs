@@ -73,6 +73,9 @@ const reason = await page.$eval("#field-r .error", e => e.textContent);
 check(reason.includes("r = 2: main steel area exceeds the tie-confined core"), "reason at r: " + reason);
 check((await page.$$("#figures td")).length === 0 && (await page.$$("#downloads a")).length === 0,
       "a refused form leaves figures or downloads on show");
+check(await open("?fc=28") === "refused", "fc in MPa was not refused");
+check((await page.$eval("#field-fc .error", e => e.textContent)).includes("fc is in T/cm2 (0.28, not 28)"),
+      "no unit hint at fc");
 check(await open("?model=assessment&bars_face=2.5") === "refused", "2.5 bars were not refused");
 check((await page.$eval("#field-bars_face .error", e => e.textContent)).includes("whole number"),
       "reason at bars_face");
@@ -85,6 +88,10 @@ check(await open("?b=50&h=50&clearb1cm=5&r=0.024&dcm=2.5&dbcm=1.3&sccm=10&fc=0.2
                  "&Es=2040&P0=250") === "done", "the query's section did not compute");
 check(near(await figure("Mu"), 7250.104, 5e-4), "the query's Mu");
 check((await page.$eval("#in-b", i => i.value)) === "50", "the query did not fill the form");
+// The results in si: kN.m for T.cm, 9.81 kN for a ton.
+check(await open("?units=si") === "done", "si did not compute");
+check(near(await figure("Mu"), 2107.559 * 0.0981, 5e-4), "Mu in kN.m");
+check(near(await figure("a-peak-M"), 2029.35 * 0.0981, 5e-3), "assessment peak in kN.m");
 // The issue's explicit-bar column, the assessment model alone.
 check(await open("?b=60&h=60&clearb1cm=5&r=0.0164&dcm=2.5&dbcm=1.3&sccm=10&fc=0.28&fy=4.2&fsy=2.8" +
                  "&Es=2040&P0=201.6&L=300&model=assessment&bars_face=4&bars_side=2") === "done",
