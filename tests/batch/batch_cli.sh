@@ -57,6 +57,8 @@ expect_line models-out.csv 4 "twelve,assessment,4,2,300,60,60,2.5,5,1.3,10,0.28,
 expect_line models-out.csv 5 "invalid section data: bars_face = 4.5: the number of bars must be a whole number"
 expect_line models-out.csv 6 "invalid section data: bars_face = 4: bar counts are for the assessment model"
 expect_line models-out.csv 7 'data row 6, column model: ""xyz"" is neither spec nor assessment'
+expect_line models-out.csv 8 'beyond,spec,,,,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,500,0.02,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,'
+expect_line models-out.csv 9 'tension,,,,,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,-110,0.02,too few rows to idealise'
 # The assessment drift of the explicit bars at L = 300: 4.066 %.
 awk -F, 'NR == 4 && ($32 < 0.04065 || $32 > 0.04067) { exit 1 }' models-out.csv \
   || { echo "twelve bars: drift_u $(sed -n 4p models-out.csv | cut -d, -f32)"; failed=1; }
