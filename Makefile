@@ -11,11 +11,12 @@
 #              mphi processes against one mphi-batch run
 #   make fuzz  every libFuzzer target, FUZZ_SECONDS each (default 60)
 #   make exhaustive  every single-precision field against a reference (long)
+#   make validate    both models against 117 laboratory column tests
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all run test bench fuzz fuzz-deps exhaustive deps test-deps bench-deps clean web web-deps \
+.PHONY: validate all run test bench fuzz fuzz-deps exhaustive deps test-deps bench-deps clean web web-deps \
   web-engine web-test web-compare
 
 all: deps
@@ -89,6 +90,12 @@ bench: deps bench-deps
 	$(BUILD)/bench/bench/mphi_bench
 	$(MAKE) all
 	bash bench/batch_vs_processes.sh $(CURDIR)/$(BUILD)
+
+# The laboratory tests of validation/columns.csv through mphi-batch with
+# both models: build/validate/results.csv, summary.md and two pictures.
+validate: all
+	cmake --build $(BUILD)/release -j $(JOBS) --target mphi-validate
+	$(BUILD)/release/mphi-validate validation/columns.csv $(BUILD)/mphi-batch $(BUILD)/validate
 
 FUZZ_SECONDS := 60
 FUZZ_TARGETS := reader_fuzz run_fuzz section_file_fuzz batch_table_fuzz page_request_fuzz

@@ -153,6 +153,32 @@ std::vector<std::string> requiredColumns() {
   return names;
 }
 
+bool readCsv(const std::string& text, bool semicolons,
+             std::vector<std::vector<std::string>>& records, std::string& error) {
+  csv_parser parser;
+  if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+    error = "cannot start the CSV reader";
+    return false;
+  }
+  if (semicolons) csv_set_delim(&parser, ';');
+  Reading reading;
+  const std::size_t parsed =
+      csv_parse(&parser, text.data(), text.size(), onField, onRecordEnd, &reading);
+  const bool failed =
+      parsed != text.size() || csv_fini(&parser, onField, onRecordEnd, &reading) != 0;
+  csv_free(&parser);
+  if (failed) {
+    error = parsed == text.size()
+                ? std::string("malformed CSV: the file ends inside a quoted cell")
+                : "malformed CSV at line " + std::to_string(lineAt(text, parsed)) +
+                      ": a stray quote (a quoted cell must be quoted whole)";
+    return false;
+  }
+  records = std::move(reading.records);
+  records.erase(std::remove_if(records.begin(), records.end(), blank), records.end());
+  return true;
+}
+
 SectionTable parseSectionTable(const std::string& bytes) {
   SectionTable table;
   std::string text = bytes;
@@ -162,29 +188,9 @@ SectionTable parseSectionTable(const std::string& bytes) {
   const std::string headerLine = text.substr(0, text.find('\n'));
   const bool semicolons =
       headerLine.find(',') == std::string::npos && headerLine.find(';') != std::string::npos;
-  csv_parser parser;
-  if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-    table.error = "cannot start the CSV reader";
-    return table;
-  }
-  if (semicolons) csv_set_delim(&parser, ';');
   table.decimalComma = semicolons;
-  Reading reading;
-  const std::size_t parsed =
-      csv_parse(&parser, text.data(), text.size(), onField, onRecordEnd, &reading);
-  const bool failed =
-      parsed != text.size() || csv_fini(&parser, onField, onRecordEnd, &reading) != 0;
-  if (failed) {
-    table.error = parsed == text.size()
-                      ? std::string("malformed CSV: the file ends inside a quoted cell")
-                      : "malformed CSV at line " + std::to_string(lineAt(text, parsed)) +
-                            ": a stray quote (a quoted cell must be quoted whole)";
-  }
-  csv_free(&parser);
-  if (failed) return table;
-
-  auto& records = reading.records;
-  records.erase(std::remove_if(records.begin(), records.end(), blank), records.end());
+  std::vector<std::vector<std::string>> records;
+  if (!readCsv(text, semicolons, records, table.error)) return table;
   if (records.empty()) {
     table.error = "no header row";
     return table;

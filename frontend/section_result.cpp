@@ -33,7 +33,10 @@ const std::vector<Column> kSpecifiedColumns = {{"end", false, kNone},
                                                {"mu_phi_caltrans", false, kNone},
                                                {"Mn", true, Quantity::Moment},
                                                {"phi_y", true, Quantity::Curvature},
-                                               {"mu_phi_priestley", false, kNone}};
+                                               {"mu_phi_priestley", false, kNone},
+                                               {"drift_u", false, kNone},
+                                               {"mu_delta_u", false, kNone},
+                                               {"V_u", true, Quantity::Force}};
 const std::vector<Column> kAssessmentColumns = {{"end", false, kNone},
                                                 {"rows", false, kNone},
                                                 {"first_yield_by", false, kNone},
@@ -97,7 +100,10 @@ std::vector<std::pair<std::string, Cell>> specifiedCells(const SectionResult& r)
           {"mu_phi_caltrans", wide(caltrans, c.muPhi)},
           {"Mn", wide(p.available, p.Mn)},
           {"phi_y", wide(p.yielded, p.phiY)},
-          {"mu_phi_priestley", wide(p.yielded, p.muPhi)}};
+          {"mu_phi_priestley", wide(p.yielded, p.muPhi)},
+          {"drift_u", wide(r.figures.hasDrift, r.figures.drift.driftU)},
+          {"mu_delta_u", wide(r.figures.hasDrift, r.figures.drift.muDelta)},
+          {"V_u", wide(r.figures.hasDrift, r.figures.drift.Vu)}};
 }
 
 std::vector<std::pair<std::string, Cell>> assessmentCells(const SectionResult& r) {

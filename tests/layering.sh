@@ -19,6 +19,7 @@ declare -A allowed=(
   [batch]="batch frontend report figures charts section_file analysis assessment section textio"
   [web]="web sweep frontend report figures charts section_file analysis assessment section textio"
   [driver]="driver frontend section_file analysis section textio"
+  [validation]="validation batch frontend report figures charts section_file analysis assessment section textio"
   [python]="python batch sweep frontend report figures charts section_file analysis assessment section textio"
 )
 # mphi-report's own main is a front end; the report's library is not.

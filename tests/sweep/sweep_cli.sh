@@ -24,7 +24,7 @@ for f in csv svg curves.svg; do
   cmp -s "$a" "$b" || { echo "$f differs between 1 and 2 jobs"; failed=1; }
 done
 diff -r one two >/dev/null || { echo "SECTION files differ between 1 and 2 jobs"; failed=1; }
-[ "$(sed -n 6p one.csv | cut -d, -f1,2,4-)" = "5,10000,no_equilibrium,21,,,,,,,,,,," ] \
+[ "$(sed -n 6p one.csv | cut -d, -f1,2,4-)" = "5,10000,no_equilibrium,21,,,,,,,,,,,,,," ] \
   || { echo "load 10000 should end without equilibrium:"; sed -n 6p one.csv; failed=1; }
 
 # Each load's SECTION is mphi's for the same input with that P0 (value 19,
@@ -52,7 +52,7 @@ done
 [ "$(sed -n 2p edges.csv | cut -d, -f3 | cut -c1-24)" = "too few rows to idealise" ] \
   || { echo "near pure tension: $(sed -n 2p edges.csv)"; failed=1; }
 sed -n 2p edges.csv | cut -d, -f12- | grep -q '^,*$' || { echo "an idealisation of too few rows"; failed=1; }
-sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,[0-9]*,,,,,,,,,,,$' \
+sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,[0-9]*,,,,,,,,,,,,,,$' \
   || { echo "beyond the section: $(sed -n 3p edges.csv)"; failed=1; }
 # The loads in kN, the table in si.
 "$sweep" "$input" --units si --loads=981 >si.csv
