@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "analysis/section_check.h"
 #include "frontend/output_file.h"
@@ -52,7 +53,8 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   PreparedRow p;
   p.analysis = request.analysis;
   const std::vector<std::string>& row = t.rows[index];
-  const std::string where = "data row " + std::to_string(index + 1);
+  const std::size_t number = request.firstRow + index + 1;
+  const std::string where = "data row " + std::to_string(number);
   auto notNumber = [&](const std::string& column, const std::string& cell) {
     return where + ", column " + column + ": \"" + cell + "\" is not a number";
   };
@@ -93,8 +95,8 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
     p.analysis.length = length;
   }
   const int idColumn = columnOf(t, "id").index;
-  p.id = idColumn < 0 ? std::to_string(index + 1) : row[static_cast<std::size_t>(idColumn)];
-  const auto earlier = ids.emplace(p.id, index + 1);
+  p.id = idColumn < 0 ? std::to_string(number) : row[static_cast<std::size_t>(idColumn)];
+  const auto earlier = ids.emplace(p.id, number);
   if (!earlier.second) {
     p.refusal =
         where + ": id \"" + p.id + "\" repeats data row " + std::to_string(earlier.first->second);
@@ -108,28 +110,6 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   if (!fault) fault = checkAnalysis(s, p.analysis);
   if (fault) p.refusal = invalidDataText(*fault, s);
   return p;
-}
-
-// One model's columns when every row that runs uses it; the assessment
-// model's and then the specified model's others when the rows mix them.
-std::vector<std::string> resultColumns(const std::vector<PreparedRow>& rows, Model fallback,
-                                       const Units& units) {
-  bool specified = false, assessment = false;
-  for (const PreparedRow& r : rows) {
-    if (!r.refusal.empty()) continue;
-    (r.analysis.model == Model::Assessment ? assessment : specified) = true;
-  }
-  if (!(specified && assessment)) {
-    return resultHeader(assessment  ? Model::Assessment
-                        : specified ? Model::Specified
-                                    : fallback,
-                        units);
-  }
-  std::vector<std::string> columns = resultHeader(Model::Assessment, units);
-  for (const std::string& c : resultHeader(Model::Specified, units)) {
-    if (std::find(columns.begin(), columns.end(), c) == columns.end()) columns.push_back(c);
-  }
-  return columns;
 }
 
 // A result's cells in `columns`.
@@ -148,12 +128,27 @@ std::vector<std::string> cellsIn(const SectionResult& r, const std::vector<std::
 
 }  // namespace
 
+std::vector<std::string> batchColumns(bool specified, bool assessment, Model fallback,
+                                      const Units& units) {
+  if (!(specified && assessment)) {
+    return resultHeader(assessment  ? Model::Assessment
+                        : specified ? Model::Specified
+                                    : fallback,
+                        units);
+  }
+  std::vector<std::string> columns = resultHeader(Model::Assessment, units);
+  for (const std::string& c : resultHeader(Model::Specified, units)) {
+    if (std::find(columns.begin(), columns.end(), c) == columns.end()) columns.push_back(c);
+  }
+  return columns;
+}
+
 std::size_t analysesOf(const SectionTable& table, const BatchRequest& request) {
   return table.rows.size() * std::max<std::size_t>(1, request.loads.size());
 }
 
 BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
-  std::map<std::string, std::size_t> ids;
+  std::map<std::string, std::size_t> ids = request.earlierIds;
   std::vector<PreparedRow> rows;
   for (std::size_t i = 0; i < t.rows.size(); ++i) {
     rows.push_back(prepareRow(t, i, request, ids));
@@ -174,13 +169,17 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
       },
       request.done);
 
-  std::vector<std::string> header = t.header;
+  std::vector<std::string>& header = result.table.header;
+  header = t.header;
   header.push_back("status");
   if (crossed) header.push_back("P0_" + request.units.key(Quantity::Force));
-  const std::vector<std::string> columns =
-      resultColumns(rows, request.analysis.model, request.units);
+  for (const PreparedRow& r : rows) {
+    if (!r.refusal.empty()) continue;
+    (r.analysis.model == Model::Assessment ? result.assessmentRan : result.specifiedRan) = true;
+  }
+  const std::vector<std::string> columns = batchColumns(result.specifiedRan, result.assessmentRan,
+                                                        request.analysis.model, request.units);
   header.insert(header.end(), columns.begin(), columns.end());
-  result.csv = csvLine(header) + "\n";
   for (std::size_t k = 0; k < result.analyses; ++k) {
     const PreparedRow& row = rows[k / perRow];
     std::vector<std::string> cells = t.rows[k / perRow];
@@ -196,7 +195,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
       }
     }
     cells.insert(cells.end(), results.begin(), results.end());
-    result.csv += csvLine(cells) + "\n";
+    result.table.rows.push_back(std::move(cells));
   }
   for (const PreparedRow& row : rows) result.refused += !row.refusal.empty();
   return result;

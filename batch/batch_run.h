@@ -5,11 +5,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "batch/section_table.h"
 #include "frontend/section_result.h"
+#include "textio/text_table.h"
 
 namespace mphi {
 
@@ -20,6 +22,10 @@ struct BatchRequest {
   bool sectionFiles = false;  // SECTION files wanted: ids must be safe names
   int jobs = 1;
   std::function<void(std::size_t)> done;  // analyses finished so far
+  // For a table cut into parts: the data row number of the row before
+  // this part's first, and the ids of the earlier parts with their rows.
+  std::size_t firstRow = 0;
+  std::map<std::string, std::size_t> earlierIds;
 };
 
 struct SectionFileOut {
@@ -28,11 +34,18 @@ struct SectionFileOut {
 };
 
 struct BatchResult {
-  std::string csv;          // the results table
+  TextTable table;          // the results: the table's cells, status, results
   std::size_t refused = 0;  // rows refused
   std::size_t analyses = 0;
-  std::vector<SectionFileOut> sections;  // when asked for, in row order
+  std::vector<SectionFileOut> sections;              // when asked for, in row order
+  bool specifiedRan = false, assessmentRan = false;  // by rows not refused
 };
+
+// The result columns after "status": one model's when every row that runs
+// uses it (`fallback`'s when none runs); the assessment model's and then
+// the specified model's others when the rows mix them.
+std::vector<std::string> batchColumns(bool specifiedRan, bool assessmentRan, Model fallback,
+                                      const Units& units);
 
 // The analyses a request makes of a table, for a progress count.
 std::size_t analysesOf(const SectionTable& table, const BatchRequest& request);

@@ -78,9 +78,9 @@ int main(int argc, char** argv) {
     if (!mphi::writeInFolder(out, outDir + "/" + s.folder, "SECTION", s.bytes)) break;
   }
   if (outPath.empty()) {
-    mphi::printOutput(out, "the results", result.csv);
+    mphi::printOutput(out, "the results", mphi::csvOf(result.table));
   } else {
-    mphi::writeOutput(out, outPath, result.csv);
+    mphi::writeOutput(out, outPath, mphi::csvOf(result.table));
   }
   if (out.status != 0) return out.status;
   return result.refused > 0 ? mphi::kExitRowsRefused : 0;

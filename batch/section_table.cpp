@@ -195,7 +195,16 @@ SectionTable parseSectionTable(const std::string& bytes) {
     table.error = "no header row";
     return table;
   }
-  table.header = records.front();
+  std::vector<std::string> header = std::move(records.front());
+  records.erase(records.begin());
+  return sectionTableOf(std::move(header), std::move(records), semicolons);
+}
+
+SectionTable sectionTableOf(std::vector<std::string> header,
+                            std::vector<std::vector<std::string>> rows, bool decimalComma) {
+  SectionTable table;
+  table.header = std::move(header);
+  table.decimalComma = decimalComma;
   const std::vector<Known> known = knownColumns();
   std::map<std::string, std::string> named;  // mphi's name: the header cell
   for (std::size_t i = 0; i < table.header.size(); ++i) {
@@ -223,16 +232,15 @@ SectionTable parseSectionTable(const std::string& bytes) {
                   (count == 1 ? " is missing" : " are missing");
     return table;
   }
-  for (std::size_t i = 1; i < records.size(); ++i) {
-    std::vector<std::string>& row = records[i];
-    if (row.size() > table.header.size()) {
-      table.error = "data row " + std::to_string(i) + " has " + std::to_string(row.size()) +
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].size() > table.header.size()) {
+      table.error = "data row " + std::to_string(i + 1) + " has " + std::to_string(rows[i].size()) +
                     " cells, the header " + std::to_string(table.header.size());
       return table;
     }
-    row.resize(table.header.size());
-    table.rows.push_back(std::move(row));
+    rows[i].resize(table.header.size());
   }
+  table.rows = std::move(rows);
   return table;
 }
 
@@ -247,22 +255,6 @@ bool readCell(const SectionTable& table, const TableColumn& column, const std::s
   if (!readNumberToken(text, number)) return false;
   value = static_cast<float>(number * column.factor);
   return true;
-}
-
-std::string csvLine(const std::vector<std::string>& cells) {
-  std::string line;
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) line += ',';
-    const std::string& c = cells[i];
-    if (c.find_first_of(",\"\r\n") == std::string::npos) {
-      line += c;
-      continue;
-    }
-    line += '"';
-    for (char ch : c) line += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    line += '"';
-  }
-  return line;
 }
 
 }  // namespace mphi

@@ -43,12 +43,13 @@ bool readCsv(const std::string& bytes, bool semicolons,
 // is named, and a value given twice (in two units) is refused.
 SectionTable parseSectionTable(const std::string& bytes);
 
+// The same from a header and the rows of cells already read.
+SectionTable sectionTableOf(std::vector<std::string> header,
+                            std::vector<std::vector<std::string>> rows, bool decimalComma);
+
 // A number cell of `column` in mphi's units, read with mphi's number
 // grammar; false when the cell is no number.
 bool readCell(const SectionTable& table, const TableColumn& column, const std::string& cell,
               float& value);
-
-// `cells` as one CSV line, quoting where a cell needs it (no line end).
-std::string csvLine(const std::vector<std::string>& cells);
 
 }  // namespace mphi

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "frontend/parallel.h"
 #include "textio/number_text.h"
@@ -13,12 +14,6 @@ namespace {
 constexpr float kTensionShare = 0.8f;      // of the steel's tensile capacity As fy
 constexpr float kCompressionShare = 0.9f;  // of the squash load Po
 constexpr float kConcreteBlock = 0.85f;    // Po = 0.85 fc (b h - As) + As fy
-
-std::string joined(const std::vector<std::string>& cells) {
-  std::string line;
-  for (const std::string& cell : cells) line += (line.empty() ? "" : ",") + cell;
-  return line;
-}
 
 }  // namespace
 
@@ -55,19 +50,23 @@ std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector
   return results;
 }
 
-std::string sweepCsv(const std::vector<LoadResult>& loads, Model model, const Units& units) {
-  std::vector<std::string> header = {"load", "P0_" + units.key(Quantity::Force), "status"};
+TextTable sweepTable(const std::vector<LoadResult>& loads, Model model, const Units& units) {
+  TextTable table;
+  table.header = {"load", "P0_" + units.key(Quantity::Force), "status"};
   const std::vector<std::string> columns = resultHeader(model, units);
-  header.insert(header.end(), columns.begin(), columns.end());
-  std::string csv = joined(header) + "\n";
+  table.header.insert(table.header.end(), columns.begin(), columns.end());
   for (std::size_t i = 0; i < loads.size(); ++i) {
     std::vector<std::string> cells = {std::to_string(i + 1), loadText(loads[i].P0, units),
                                       resultStatus(loads[i].result, units)};
     const std::vector<std::string> result = resultCells(loads[i].result, model, units);
     cells.insert(cells.end(), result.begin(), result.end());
-    csv += joined(cells) + "\n";
+    table.rows.push_back(std::move(cells));
   }
-  return csv;
+  return table;
+}
+
+std::string sweepCsv(const std::vector<LoadResult>& loads, Model model, const Units& units) {
+  return csvOf(sweepTable(loads, model, units));
 }
 
 }  // namespace mphi

@@ -9,6 +9,7 @@
 
 #include "frontend/section_result.h"
 #include "section/section_data.h"
+#include "textio/text_table.h"
 
 namespace mphi {
 
@@ -28,7 +29,10 @@ std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector
                                    const Analysis& analysis, int jobs,
                                    const std::function<void(std::size_t)>& done);
 
-// "load,P0_T,status," then the model's result columns; one line per load.
+// "load", "P0_T", "status", then the model's result columns; one row per
+// load.
+TextTable sweepTable(const std::vector<LoadResult>& loads, Model model, const Units& units = {});
+// The same as CSV.
 std::string sweepCsv(const std::vector<LoadResult>& loads, Model model, const Units& units = {});
 
 }  // namespace mphi

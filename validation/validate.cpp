@@ -24,6 +24,7 @@
 #include "frontend/output_file.h"
 #include "section/section_values.h"
 #include "textio/number_text.h"
+#include "textio/text_table.h"
 #include "validation/specimen.h"
 #include "validation/statistics.h"
 

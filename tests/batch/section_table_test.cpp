@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "textio/text_table.h"
+
 namespace mphi {
 namespace {
 

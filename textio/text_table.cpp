@@ -1,0 +1,27 @@
+#include "textio/text_table.h"
+
+namespace mphi {
+
+std::string csvLine(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line += ',';
+    const std::string& c = cells[i];
+    if (c.find_first_of(",\"\r\n") == std::string::npos) {
+      line += c;
+      continue;
+    }
+    line += '"';
+    for (char ch : c) line += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    line += '"';
+  }
+  return line;
+}
+
+std::string csvOf(const TextTable& table) {
+  std::string csv = csvLine(table.header) + "\n";
+  for (const std::vector<std::string>& row : table.rows) csv += csvLine(row) + "\n";
+  return csv;
+}
+
+}  // namespace mphi
