@@ -1,26 +1,33 @@
 # Front end over CMake.
-#   make       optimised build/mphi
+#   make       optimised build/mphi, the tools, and the Python package in
+#              build/python
 #   make run   run it on the worked example in build/run, show SECTION, then
 #              mphi-report for a 200 cm column with build/run/SECTION.svg and .csv,
 #              then mphi-sweep's 21 loads with the interaction diagram, and
 #              mphi-batch on the example table of columns
 #   make test  sanitised build of everything, then every test, then the page
-#              in headless Chromium
+#              in headless Chromium, then the Python package with pytest and
+#              installed by pip into build/venv
 #   make web   build/web/mphi.html: the analysis as WebAssembly in one page
 #   make bench benchmarks of the analysis, sweep and batch; 1000 sections as
-#              mphi processes against one mphi-batch run
+#              mphi processes against one mphi-batch run; the Python package's
+#              cost over both
 #   make fuzz  every libFuzzer target, FUZZ_SECONDS each (default 60)
 #   make exhaustive  every single-precision field against a reference (long)
 #   make validate    both models against 117 laboratory column tests
 BUILD := build
+# Debian's interpreter, which has Debian's Python packages: this kind of
+# machine may put another python3 first on the PATH.
+PYTHON := /usr/bin/python3
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
 .PHONY: validate all run test bench fuzz fuzz-deps exhaustive deps test-deps bench-deps clean web web-deps \
-  web-engine web-test web-compare
+  web-engine web-test web-compare python-deps python-test python-test-deps
 
-all: deps
-	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DMPHI_OUTPUT_DIR=$(CURDIR)/$(BUILD) >/dev/null
+all: deps python-deps
+	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=Release -DMPHI_OUTPUT_DIR=$(CURDIR)/$(BUILD) \
+	  -DMPHI_PYTHON=ON -DMPHI_PYTHON_DIR=$(CURDIR)/$(BUILD)/python >/dev/null
 	cmake --build $(BUILD)/release -j $(JOBS)
 
 run: all
@@ -43,6 +50,21 @@ test: deps test-deps
 	cmake --build $(BUILD)/test -j $(JOBS)
 	cd $(BUILD)/test && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) web-test
+	$(MAKE) python-test
+
+# The Python package of the optimised build against the tools, then
+# installed the conventional way into a virtual environment that sees
+# Debian's packages, and tried from there. pytest runs from build/ so that
+# `import mphi` finds only what it should.
+PYTEST := -m pytest -q -p no:cacheprovider -W ignore::DeprecationWarning
+python-test: all python-test-deps
+	cd $(BUILD) && MPLBACKEND=Agg PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(PYTEST) \
+	  $(CURDIR)/tests/python
+	rm -rf $(BUILD)/venv $(BUILD)/pip && $(PYTHON) -m venv --system-site-packages $(BUILD)/venv
+	$(BUILD)/venv/bin/python -m pip install -q --no-build-isolation --no-index .
+	cd $(BUILD) && venv/bin/python -c 'import mphi; assert "/venv/" in mphi.__file__, mphi.__file__' \
+	  && MPLBACKEND=Agg venv/bin/python $(PYTEST) -k 'worked or section_text or to_dict' \
+	  $(CURDIR)/tests/python
 
 # The page: the analysis compiled to WebAssembly by Debian's emscripten
 # from the same CMake targets as the native build, inlined with its worker
@@ -90,6 +112,7 @@ bench: deps bench-deps
 	$(BUILD)/bench/bench/mphi_bench
 	$(MAKE) all
 	bash bench/batch_vs_processes.sh $(CURDIR)/$(BUILD)
+	$(PYTHON) bench/python_bench.py $(CURDIR)/$(BUILD)
 
 # The laboratory tests of validation/columns.csv through mphi-batch with
 # both models: build/validate/results.csv, summary.md and two pictures.
@@ -135,6 +158,20 @@ deps:
 	@command -v cmake >/dev/null && command -v g++ >/dev/null && test -f /usr/include/CLI/CLI.hpp \
 	  && test -f /usr/include/nlohmann/json.hpp && test -f /usr/include/csv.h || { \
 	  apt-get update && apt-get install -y g++ cmake make libcli11-dev nlohmann-json3-dev libcsv-dev; }
+
+# The Python module's build: Debian's interpreter with its headers,
+# pybind11 and NumPy.
+python-deps:
+	@test -f /usr/lib/cmake/pybind11/pybind11Config.cmake && $(PYTHON) -c 'import numpy, pybind11, \
+	  sysconfig, os; assert os.path.exists(sysconfig.get_paths()["include"] + "/Python.h")' 2>/dev/null \
+	  || { apt-get update && apt-get install -y pybind11-dev python3-pybind11 python3-dev python3-numpy; }
+
+# What the package can use and its tests need: pandas, matplotlib, Dask's
+# distributed scheduler, pytest, and venv with pip for the install check.
+python-test-deps:
+	@$(PYTHON) -c 'import pandas, matplotlib, dask, distributed, pytest, ensurepip, setuptools' 2>/dev/null \
+	  || { apt-get update && apt-get install -y python3-pandas python3-matplotlib python3-dask \
+	  python3-distributed python3-pytest python3-venv python3-pip python3-setuptools; }
 
 test-deps:
 	@test -f /usr/include/gtest/gtest.h || { apt-get update && apt-get install -y libgtest-dev; }

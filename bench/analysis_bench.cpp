@@ -4,6 +4,7 @@
 #include "analysis/specified_model.h"
 #include "assessment/assessment_model.h"
 #include "batch/batch_run.h"
+#include "frontend/section_result.h"
 #include "sweep/load_sweep.h"
 #include "tests/analysis/random_section.h"
 #include "tests/analysis/worked_section.h"
@@ -25,6 +26,15 @@ void BM_WorkedExample(benchmark::State& state) {
   analyse(state, 100);
 }
 BENCHMARK(BM_WorkedExample)->Unit(benchmark::kMillisecond);
+
+// The curve as SECTION holds it with mphi-report's figures: what
+// mphi.Section.curve works out natively, the measure of the Python
+// module's own cost.
+void BM_WorkedAnalysis(benchmark::State& state) {
+  const mphi::SectionData s = mphi::workedSection(100);
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::analyseForReport(s));
+}
+BENCHMARK(BM_WorkedAnalysis)->Unit(benchmark::kMillisecond);
 
 // Twenty abandoned steps with the strip count growing by half each time.
 void BM_LoadBeyondCapacity(benchmark::State& state) {

@@ -1,0 +1,346 @@
+// The Python module's native half, `mphi._mphi`: sections checked as the
+// tools check them, curves, sweeps and batches through the same functions
+// as the tools, results as Python values and NumPy arrays. The analyses run
+// without the GIL, on the tools' thread pool. The public API, its
+// docstrings and its errors are the Python half's (mphi/__init__.py).
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "analysis/section_check.h"
+#include "assessment/assessment_section.h"
+#include "batch/batch_run.h"
+#include "batch/section_table.h"
+#include "frontend/parallel.h"
+#include "frontend/section_result.h"
+#include "frontend/tool_status.h"
+#include "frontend/version.h"
+#include "report/assessment_report.h"
+#include "report/summary_json.h"
+#include "section/section_values.h"
+#include "section_file/section_writer.h"
+#include "sweep/load_sweep.h"
+#include "textio/number_reader.h"
+#include "textio/number_text.h"
+
+namespace py = pybind11;
+
+namespace mphi {
+namespace {
+
+// (field, value, reason, message): the Python half raises InvalidSection
+// with it.
+using FaultTuple = std::tuple<std::string, std::string, std::string, std::string>;
+
+FaultTuple faultTuple(const Fault& fault, const SectionData& section) {
+  return {fault.field, fault.value, fault.reason, invalidDataText(fault, section)};
+}
+
+Units unitsNamedOrThrow(const std::string& name) {
+  Units units;
+  if (!unitsNamed(name, units))
+    throw py::value_error("units: \"" + name + "\" is not t-cm, t-m or si");
+  return units;
+}
+
+Model modelNamedOrThrow(const std::string& name) {
+  Model model = Model::Specified;
+  if (!modelNamed(name, model)) {
+    throw py::value_error("model: \"" + name + "\" is neither spec nor assessment");
+  }
+  return model;
+}
+
+int jobsOf(std::optional<int> jobs) {
+  if (!jobs) return defaultJobs();
+  if (*jobs < 1) throw py::value_error("jobs: " + std::to_string(*jobs) + " is not 1 or more");
+  return *jobs;
+}
+
+// A column length in the units' length, as the tools' --length: 0 for none.
+double lengthOf(std::optional<double> length, const Units& units) {
+  if (!length) return 0;
+  if (!(*length > 0) || !std::isfinite(*length)) {
+    throw py::value_error("length: " + valueText(*length) + " is not a positive length in " +
+                          units.text(Quantity::Length));
+  }
+  return units.from(Quantity::Length, *length);
+}
+
+// A value as mphi reads it from its input: the number's shortest decimal
+// text, read to the nearest float by mphi's own reader.
+bool readValue(double value, float& out) {
+  return std::isfinite(value) && readNumberToken(doubleText(value), out);
+}
+
+// A section made ready for its analyses: the given values, checked, with
+// the bar layout applied; the units of what it returns.
+struct Section {
+  SectionData data;
+  std::optional<BarCounts> bars;
+  Units units;
+
+  // The section at one load, made ready again: the load is checked with
+  // the rest.
+  std::variant<SectionData, FaultTuple> atLoad(double load) const {
+    SectionData s = data;
+    s.P0 = loadOf(load, units);
+    if (!std::isfinite(load)) return faultTuple(faultOf("P0", load, "the load is not a number"), s);
+    if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
+    return s;
+  }
+
+  Analysis analysisOf(const std::string& model, std::optional<double> length) const {
+    Analysis a;
+    a.model = modelNamedOrThrow(model);
+    a.bars = bars;
+    a.length = lengthOf(length, units);
+    return a;
+  }
+};
+
+std::variant<Section, FaultTuple> makeSection(const py::dict& values,
+                                              std::optional<double> barsFace,
+                                              std::optional<double> barsSide,
+                                              const std::string& units) {
+  Section section;
+  section.units = unitsNamedOrThrow(units);
+  SectionData& s = section.data;
+  for (const SectionValue* v : givenValues()) {
+    if (std::string(v->name) == "P0") continue;  // each curve's own
+    const double value = values[v->name].cast<double>();
+    if (!readValue(value, s.*v->member)) {
+      return faultTuple(faultOf(v->name, value, "the value is not a number"), s);
+    }
+  }
+  // As the tools read bar counts: to a float each.
+  const std::pair<const char*, std::optional<double>> counts[] = {{"bars_face", barsFace},
+                                                                  {"bars_side", barsSide}};
+  float stored[2] = {0, 0};
+  for (int i = 0; i < 2; ++i) {
+    if (counts[i].second && !readValue(*counts[i].second, stored[i])) {
+      return faultTuple(faultOf(counts[i].first, *counts[i].second, "the count is not a number"),
+                        s);
+    }
+  }
+  if (barsFace || barsSide) section.bars = BarCounts{stored[0], stored[1]};
+  if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
+  if (section.bars) {
+    if (std::optional<Fault> fault = checkAssessment(s, section.bars)) return faultTuple(*fault, s);
+  }
+  return section;
+}
+
+// One curve and what the tools read off it, each worked out when asked.
+struct CurveResult {
+  SectionResult result;
+  Units units;
+
+  std::string json() const {
+    const SectionResult& r = result;
+    if (r.analysis.model == Model::Assessment) {
+      return assessmentJson(r.section, r.curve, r.assessment, units);
+    }
+    return summaryJson(r.written.section, r.written.curve, r.figures, units);
+  }
+
+  py::object sectionText() const {
+    if (result.analysis.model != Model::Specified) return py::none();
+    return py::bytes(mphi::sectionText(result.section, result.curve));
+  }
+
+  py::dict rows() const {
+    const Curve& curve = reportedCurve(result);
+    const std::size_t n = curve.points.size();
+    py::array_t<int> row(n);
+    py::array_t<double> phi(n), M(n), ef(n), c(n);
+    auto rowAt = row.mutable_unchecked<1>();
+    auto phiAt = phi.mutable_unchecked<1>(), MAt = M.mutable_unchecked<1>();
+    auto efAt = ef.mutable_unchecked<1>(), cAt = c.mutable_unchecked<1>();
+    for (std::size_t i = 0; i < n; ++i) {
+      const CurvePoint& p = curve.points[i];
+      const auto k = static_cast<py::ssize_t>(i);
+      rowAt(k) = p.row;
+      phiAt(k) = units.in(Quantity::Curvature, p.phi);
+      MAt(k) = units.in(Quantity::Moment, p.M);
+      efAt(k) = p.eps;
+      cAt(k) = std::isfinite(p.c) ? units.in(Quantity::Length, p.c) : std::nan("");
+    }
+    py::dict d;
+    d["row"] = row;
+    d["phi"] = phi;
+    d["M"] = M;
+    d["ef"] = ef;
+    d["c"] = c;
+    return d;
+  }
+
+  py::object end() const {
+    const char* name = endName(result.curve.end);
+    return *name == '\0' ? py::object(py::none()) : py::object(py::str(name));
+  }
+};
+
+std::variant<CurveResult, FaultTuple> curveOf(const Section& section, double load,
+                                              const std::string& model,
+                                              std::optional<double> length) {
+  const Analysis analysis = section.analysisOf(model, length);
+  auto ready = section.atLoad(load);
+  if (auto* fault = std::get_if<FaultTuple>(&ready)) return *fault;
+  const SectionData& s = std::get<SectionData>(ready);
+  if (std::optional<Fault> fault = checkAnalysis(s, analysis)) return faultTuple(*fault, s);
+  CurveResult out;
+  out.units = section.units;
+  {
+    py::gil_scoped_release unlocked;
+    out.result = analyse(s, analysis);
+  }
+  return out;
+}
+
+// A column of cells as NumPy: whole numbers when every cell is one,
+// floats (NaN where empty) when every cell is a number or empty, else
+// strings; strings always where the column is `text`.
+py::object columnOf(const std::vector<std::vector<std::string>>& rows, std::size_t column,
+                    bool text) {
+  const auto n = static_cast<py::ssize_t>(rows.size());
+  py::array_t<long long> whole(n);
+  py::array_t<double> numbers(n);
+  auto wholeAt = whole.mutable_unchecked<1>();
+  auto numberAt = numbers.mutable_unchecked<1>();
+  bool integers = !text, reals = !text;
+  for (py::ssize_t i = 0; i < n && reals; ++i) {
+    const std::string& cell = rows[static_cast<std::size_t>(i)][column];
+    char* end = nullptr;
+    if (integers) {
+      errno = 0;
+      wholeAt(i) = std::strtoll(cell.c_str(), &end, 10);
+      integers = !cell.empty() && *end == '\0' && errno != ERANGE;
+    }
+    numberAt(i) = cell.empty() ? std::nan("") : std::strtod(cell.c_str(), &end);
+    reals = cell.empty() || (end != cell.c_str() && *end == '\0');
+  }
+  if (integers && reals) return std::move(whole);
+  if (reals) return std::move(numbers);
+  py::list strings(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) strings[i] = py::str(rows[i][column]);
+  return py::module_::import("numpy").attr("array")(strings, py::arg("dtype") = "object");
+}
+
+// `text`: the columns that hold words whatever their cells look like.
+py::list typedColumns(const std::vector<std::string>& header,
+                      const std::vector<std::vector<std::string>>& rows,
+                      const std::set<std::string>& text) {
+  py::list columns;
+  for (std::size_t c = 0; c < header.size(); ++c) {
+    columns.append(columnOf(rows, c, text.count(header[c]) != 0));
+  }
+  return columns;
+}
+
+py::tuple sweepOf(const Section& section, std::optional<std::vector<double>> loads, int count,
+                  const std::string& model, std::optional<double> length, std::optional<int> jobs) {
+  const Analysis analysis = section.analysisOf(model, length);
+  const int threads = jobsOf(jobs);
+  const SectionData& s = section.data;
+  if (std::optional<Fault> fault = checkAnalysis(s, analysis)) {
+    throw py::value_error(invalidDataText(*fault, s));
+  }
+  std::vector<float> stored;
+  if (loads) {
+    for (double load : *loads) {
+      if (!std::isfinite(load))
+        throw py::value_error("loads: " + valueText(load) + " is not a load");
+      stored.push_back(loadOf(load, section.units));
+    }
+  } else {
+    if (count < 2) throw py::value_error("count: " + std::to_string(count) + " is not 2 or more");
+    stored = defaultLoads(s, count, section.units);
+  }
+  TextTable table;
+  {
+    py::gil_scoped_release unlocked;
+    table = sweepTable(sweepLoads(s, stored, analysis, threads, {}), analysis.model, section.units);
+  }
+  return py::make_tuple(table.header, table.rows);
+}
+
+// A table's header and rows as the batch reads them, with whether its
+// numbers have a decimal comma; ValueError when it cannot be read.
+py::tuple readTable(const py::bytes& bytes) {
+  const SectionTable table = parseSectionTable(bytes);
+  if (!table.error.empty()) throw py::value_error(table.error);
+  const auto id = table.columns.find("id");
+  return py::make_tuple(table.header, table.rows, table.decimalComma,
+                        id == table.columns.end() ? -1 : id->second.index);
+}
+
+// Rows of a table through the batch. Returns the result columns' names
+// (status first), their cells row by row, and which models ran.
+py::tuple batchRows(std::vector<std::string> header, std::vector<std::vector<std::string>> rows,
+                    bool decimalComma, std::size_t firstRow,
+                    std::map<std::string, std::size_t> earlierIds, const std::string& model,
+                    const std::string& units, std::optional<double> length,
+                    std::optional<int> jobs) {
+  BatchRequest request;
+  request.units = unitsNamedOrThrow(units);
+  request.analysis.model = modelNamedOrThrow(model);
+  request.analysis.length = lengthOf(length, request.units);
+  request.jobs = jobsOf(jobs);
+  request.firstRow = firstRow;
+  request.earlierIds = std::move(earlierIds);
+  const std::size_t given = header.size();
+  BatchResult result;
+  std::string error;
+  {
+    py::gil_scoped_release unlocked;
+    const SectionTable table = sectionTableOf(std::move(header), std::move(rows), decimalComma);
+    error = table.error;
+    if (error.empty()) result = runBatch(table, request);
+  }
+  if (!error.empty()) throw py::value_error(error);
+  std::vector<std::string> names(result.table.header.begin() + given, result.table.header.end());
+  std::vector<std::vector<std::string>> cells;
+  cells.reserve(result.table.rows.size());
+  for (std::vector<std::string>& row : result.table.rows) {
+    cells.emplace_back(std::make_move_iterator(row.begin() + given),
+                       std::make_move_iterator(row.end()));
+  }
+  return py::make_tuple(names, cells, result.specifiedRan, result.assessmentRan);
+}
+
+}  // namespace
+}  // namespace mphi
+
+PYBIND11_MODULE(_mphi, m) {
+  using namespace mphi;
+  m.doc() = "mphi's analysis; use the mphi package, not this module";
+  m.attr("version") = kVersion;
+  m.def("make_section", &makeSection);
+  m.def("read_table", &readTable);
+  m.def("batch_rows", &batchRows);
+  m.def("typed_columns", &typedColumns);
+  m.def("batch_columns", [](bool specified, bool assessment, const std::string& model,
+                            const std::string& units) {
+    return batchColumns(specified, assessment, modelNamedOrThrow(model), unitsNamedOrThrow(units));
+  });
+  py::class_<Section>(m, "Section").def("curve", &curveOf).def("sweep", &sweepOf);
+  py::class_<CurveResult>(m, "Curve")
+      .def("json", &CurveResult::json)
+      .def("section_text", &CurveResult::sectionText)
+      .def("rows", &CurveResult::rows)
+      .def("end", &CurveResult::end)
+      .def("status", [](const CurveResult& c) { return resultStatus(c.result, c.units); })
+      .def("model", [](const CurveResult& c) { return modelName(c.result.analysis.model); });
+}

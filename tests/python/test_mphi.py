@@ -1,0 +1,186 @@
+"""The Python module against the tools: the same figures, bytes and
+refusals for the same sections. MPHI_BIN names the folder of the release
+programs (default build/)."""
+
+import csv
+import io
+import json
+import math
+import os
+import subprocess
+import sys
+
+import numpy as np
+import pandas as pd
+import pytest
+
+import mphi
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BIN = os.environ.get("MPHI_BIN", os.path.join(ROOT, "build"))
+WORKED_INPUT = os.path.join(ROOT, "examples", "worked-example.in")
+COLUMNS = os.path.join(ROOT, "examples", "columns.csv")
+WORKED = dict(b=40, h=35, r=0.02, dcm=1.9, clearb1cm=5, dbcm=1.3, sccm=10,
+              fc=0.21, fy=4.2, fsy=2.8, Es=2100)
+
+
+def tool(name, *args, cwd=None, stdin=None):
+    done = subprocess.run([os.path.join(BIN, name), *args], cwd=cwd, stdin=stdin,
+                          capture_output=True)
+    assert done.returncode in (0, 3), done.stderr  # 3: mphi-batch refused a row
+    return done.stdout
+
+
+def tool_table(name, *args):
+    """A tool's CSV as mphi's Python answer types it: a dict of lists."""
+    rows = list(csv.reader(io.StringIO(tool(name, *args).decode())))
+    return {n: [r[i] for r in rows[1:]] for i, n in enumerate(rows[0])}
+
+
+def same_column(ours, theirs):
+    """Our typed column against the tool's cells."""
+    for a, b in zip(ours, theirs):
+        if isinstance(a, str):
+            assert a == b
+        elif b == "":
+            assert math.isnan(a)
+        else:
+            assert a == float(b)
+    assert len(ours) == len(theirs)
+
+
+@pytest.mark.parametrize("model,units,length", [
+    ("spec", "t-cm", None), ("spec", "t-cm", 200), ("spec", "si", 2.0),
+    ("assessment", "t-cm", 200), ("assessment", "t-m", None),
+])
+def test_to_dict_is_the_reports_json(model, units, length):
+    args = ["--input", WORKED_INPUT, "--json", "--model", model, "--units", units]
+    if length:
+        args += ["--length", str(length)]
+    curve = mphi.Section(**WORKED, units=units).curve(
+        100 if units != "si" else 981, model=model, length=length)
+    assert curve.to_dict() == json.loads(tool("mphi-report", *args))
+
+
+def test_worked_example_figures():
+    c = mphi.Section(**WORKED).curve(100, length=200)
+    assert (c.end, c.status, c.model) == ("0.8Mu", "ok", "spec")
+    assert c.key_points["peak"]["Mu"] == pytest.approx(2107.559, abs=1e-3)
+    assert c.key_points["peak"]["row"] == 92
+    assert c.drift["Lsp"] == pytest.approx(17.212, abs=1e-3)
+    assert c.drift["drift_u"] == pytest.approx(0.01609, abs=1e-5)
+    assert c.rows["M"].max() == c.key_points["peak"]["Mu"]
+    assert len(c.rows["phi"]) == len(c.rows["c"]) > 100
+    a = mphi.Section(**WORKED).curve(100, model="assessment")
+    assert a.end == "core_crushing" and a.section_text is None
+    assert a.key_points["peak"]["M_Tcm"] == pytest.approx(2029.347, abs=1e-3)
+    assert a.drift is None and math.isnan(a.rows["c"][0])
+
+
+def test_section_text_is_mphis_bytes(tmp_path):
+    with open(WORKED_INPUT, "rb") as given:
+        tool("mphi", cwd=tmp_path, stdin=given)
+    written = (tmp_path / "SECTION").read_bytes()
+    assert mphi.Section(**WORKED).curve(100).section_text == written
+
+
+@pytest.mark.parametrize("change,at_curve,field,value,words", [
+    (dict(r=2), False, "r", "2", "r is a ratio (0.02, not 2)"),
+    (dict(fc=28), False, "rcc", None, "; fc is in T/cm2 (0.28, not 28)"),
+    (dict(b="forty"), False, "b", "forty", "is not a number"),
+    (dict(h=float("nan")), False, "h", "NaN", "is not a number"),
+    (dict(bars_face=3), True, "bars_face", "3", "for the assessment model"),
+    (dict(bars_face=2.5), False, "bars_face", "2.5", ""),
+])
+def test_refusals_name_the_field(change, at_curve, field, value, words):
+    with pytest.raises(mphi.InvalidSection) as refused:
+        mphi.Section(**{**WORKED, **change}).curve(100)
+    e = refused.value
+    assert isinstance(e, ValueError) and e.field == field and words in str(e)
+    assert value is None or e.value == value
+    if at_curve:  # the section itself is sound for the assessment model
+        mphi.Section(**{**WORKED, **change}).curve(100, model="assessment")
+
+
+@pytest.mark.parametrize("model", ["spec", "assessment"])
+def test_sweep_is_mphi_sweeps(model):
+    ours = mphi.Section(**WORKED).sweep(model=model, jobs=2)
+    theirs = tool_table("mphi-sweep", WORKED_INPUT, "--model", model)
+    assert list(ours.columns) == list(theirs)
+    for name in theirs:
+        same_column(list(ours[name]), theirs[name])
+
+
+BAD_ROWS = [
+    {"id": "bad-r", "r": 2},          # the data check
+    {"id": "bad-fc", "fc": "abc"},    # no number
+    {"id": "S0"},                     # repeats the first id
+    {"id": "far", "P0": 5000},        # no equilibrium
+    {"id": "assessed", "model": "assessment", "L": 300},
+]
+
+
+def sections(count):
+    """Rows of the example table varied, with the bad rows among them."""
+    with open(COLUMNS, newline="") as f:
+        base = list(csv.DictReader(f))
+    rows = []
+    for i in range(count):
+        row = dict(base[i % len(base)], id="S%d" % i, model="", L="")
+        row["P0"] = str(float(row["P0"]) * (0.2 + 0.1 * (i % 13)))
+        rows.append(row)
+    for k, bad in enumerate(BAD_ROWS):
+        rows.insert(7 + 37 * k, dict(rows[k], **bad))
+    return rows
+
+
+@pytest.mark.parametrize("model", ["spec", "assessment"])
+def test_batch_is_mphi_batchs_with_bad_rows(tmp_path, model):
+    path = tmp_path / "sections.csv"
+    table = pd.DataFrame(sections(90))
+    table.to_csv(path, index=False)
+    theirs = tool_table("mphi-batch", str(path), "--model", model, "--jobs", "2")
+    for given in (table, str(path), table.to_dict("records")):
+        ours = mphi.batch(given, model=model, jobs=3)
+        assert list(ours.columns) == list(theirs)
+        for name in list(theirs)[len(table.columns):]:
+            same_column(list(ours[name]), theirs[name])
+    status = dict(zip(ours["id"], ours["status"]))
+    assert status["bad-r"].startswith("invalid section data: r = 2")
+    row = list(ours["id"]).index("bad-fc") + 1
+    assert status["bad-fc"] == 'data row %d, column fc: "abc" is not a number' % row
+    first, repeat = [s for i, s in zip(ours["id"], ours["status"]) if i == "S0"]
+    assert first == "ok" and repeat == 'data row 82: id "S0" repeats data row 1'
+    assert status["far"].startswith("no equilibrium")
+
+
+def test_batch_without_pandas_gives_arrays(monkeypatch):
+    monkeypatch.setitem(sys.modules, "pandas", None)
+    out = mphi.batch(COLUMNS)
+    assert isinstance(out, dict) and list(out["status"]) == ["ok"] * 6
+    assert out["Mu_Tcm"].dtype == np.float64 and out["id"][0] == "C1"
+
+
+def test_dask_batch_is_the_in_process_batch():
+    distributed = pytest.importorskip("distributed")
+    import mphi.dask
+    table = pd.DataFrame(sections(200))
+    with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                                  dashboard_address=None) as cluster, \
+            distributed.Client(cluster) as client:
+        spread = mphi.dask.batch(table, client=client, partitions=7)
+    pd.testing.assert_frame_equal(spread, mphi.batch(table))
+    assert (spread["status"] == "ok").sum() == len(table) - 4
+
+
+def test_plot_draws_the_rows():
+    matplotlib = pytest.importorskip("matplotlib")
+    matplotlib.use("Agg")
+    c = mphi.Section(**WORKED).curve(100)
+    ax = c.plot()
+    x, y = ax.lines[0].get_data()
+    assert list(y) == list(c.rows["M"]) and ax.get_xlabel() == "curvature φ (1/cm)"
+
+
+def test_version_is_the_tools():
+    assert tool("mphi-report", "--version").decode().split()[-1] == mphi.__version__
