@@ -1,26 +1,17 @@
 #include "report/assessment_report.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "charts/svg_chart.h"
 #include "report/summary_text.h"
+#include "textio/formatted.h"
 
 namespace mphi {
 namespace {
 
 using json = nlohmann::ordered_json;
-
-std::string format(const char* pattern, ...) {
-  char text[256];
-  va_list args;
-  va_start(args, pattern);
-  std::vsnprintf(text, sizeof text, pattern, args);
-  va_end(args);
-  return text;
-}
 
 // A number, or null where it is not one (the origin has no neutral axis).
 json number(double v) {
@@ -35,10 +26,12 @@ std::string barsText(const SectionData& s, const Curve& c, const Units& u) {
   if (!explicitBars) {
     double area = 0;
     for (const BarRow& l : c.layers) area += l.area;
-    return format("main steel b h r = %.4g ", area) + u.text(Q::Area) + " spread along the faces";
+    return formatted("main steel b h r = %.4g ", area) + u.text(Q::Area) +
+           " spread along the faces";
   }
   const int side = static_cast<int>(c.layers.size()) - 2;
-  return format("%d bars on each face, %d on each side, %g ", c.layers.front().bars, side, s.dcm) +
+  return formatted("%d bars on each face, %d on each side, %g ", c.layers.front().bars, side,
+                   s.dcm) +
          u.text(Q::Length);
 }
 
@@ -46,10 +39,10 @@ std::string idealisationText(const char* title, const Idealisation& i, const Uni
   std::string t = std::string(title) + "\n";
   if (!i.available) return t + "  not available: " + i.reason + "\n";
   const std::string moment = u.text(Q::Moment), curvature = u.text(Q::Curvature);
-  t += format("  My = %.7g ", i.My) + moment + format(", Ky = %.7g ", i.Ky) + curvature +
-       format(", Mn = %.7g ", i.Mn) + moment + "\n";
-  t += format("  phi_y = Ky Mn / My = %.7g ", i.phiY) + curvature + "\n";
-  t += format("  mu_phi = %.3f at damage control, %.3f at ultimate\n", i.muPhiDc, i.muPhiU);
+  t += formatted("  My = %.7g ", i.My) + moment + formatted(", Ky = %.7g ", i.Ky) + curvature +
+       formatted(", Mn = %.7g ", i.Mn) + moment + "\n";
+  t += formatted("  phi_y = Ky Mn / My = %.7g ", i.phiY) + curvature + "\n";
+  t += formatted("  mu_phi = %.3f at damage control, %.3f at ultimate\n", i.muPhiDc, i.muPhiU);
   return t;
 }
 
@@ -111,28 +104,29 @@ std::string assessmentText(const SectionData& section, const Curve& curve,
   const std::string length = u.text(Q::Length), force = u.text(Q::Force),
                     stress = u.text(Q::Stress);
   std::string t = "Section (units " + force + ", " + length + "), assessment model\n";
-  t += format("  b = %g ", s.b) + length + format(", h = %g ", s.h) + length +
-       format(", P0 = %g ", s.P0) + force + format(", fc = %g ", s.fc) + stress +
-       format(", fy = %g ", s.fy) + stress + "\n";
-  t += "  " + barsText(s, c, u) + format(", bar centres %.4g ", c.barInset) + length +
+  t += formatted("  b = %g ", s.b) + length + formatted(", h = %g ", s.h) + length +
+       formatted(", P0 = %g ", s.P0) + force + formatted(", fc = %g ", s.fc) + stress +
+       formatted(", fy = %g ", s.fy) + stress + "\n";
+  t += "  " + barsText(s, c, u) + formatted(", bar centres %.4g ", c.barInset) + length +
        " inside the faces\n";
-  t += format("  fcc = %.6g MPa, ecc = %.6g, ecu = %.6g, esu = %.6g\n", m.fcc, m.ecc, m.ecu, m.esu);
+  t += formatted("  fcc = %.6g MPa, ecc = %.6g, ecu = %.6g, esu = %.6g\n", m.fcc, m.ecc, m.ecu,
+                 m.esu);
   t += "Curve\n";
   if (c.points.size() <= 1 && c.end == CurveEnd::NoEquilibrium) {
     return t + "  " + endExplanation(section, curve, u) + ": no uniform strain carries the load\n";
   }
-  t += format("  %d rows from the uniform strain %.6g that carries P0; ended: ", c.tableRows,
-              c.points.front().eps) +
+  t += formatted("  %d rows from the uniform strain %.6g that carries P0; ended: ", c.tableRows,
+                 c.points.front().eps) +
        endExplanation(section, curve, u) + "\n";
   t += "Key points (fibre strain, curvature " + u.text(Q::Curvature) + ", moment " +
        u.text(Q::Moment) + ")\n";
   for (const NamedKeyPoint& k : namedKeyPoints(c)) {
     const KeyPoint& p = *k.point;
     if (!p.exists) {
-      t += format("  %-20s not reached\n", k.words);
+      t += formatted("  %-20s not reached\n", k.words);
       continue;
     }
-    t += format("  %-20s eps %.6g, phi %.6g, M %.6g", k.words, p.eps, p.phi, p.M);
+    t += formatted("  %-20s eps %.6g, phi %.6g, M %.6g", k.words, p.eps, p.phi, p.M);
     t += p.governed.empty() ? "\n" : " (" + p.governed + ")\n";
   }
   t += idealisationText("Idealisation (Priestley, Calvi and Kowalsky 2007): Mn at serviceability",
@@ -140,11 +134,11 @@ std::string assessmentText(const SectionData& section, const Curve& curve,
   t +=
       idealisationText("The same with the tension steel's yield as first yield", f.bySteelYield, u);
   if (f.length > 0) {
-    t += format("Drift of a cantilever column, L = %g ", f.length) + length + "\n";
+    t += formatted("Drift of a cantilever column, L = %g ", f.length) + length + "\n";
     if (!f.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
-    t += format("  Lsp = %.4g ", f.column.Lsp) + length + format(", k = %.3g", f.column.k) +
-         format(", Lp = %.4g ", f.column.Lp) + length + format(", delta_y = %.4g ", f.deltaY) +
-         length + "\n";
+    t += formatted("  Lsp = %.4g ", f.column.Lsp) + length + formatted(", k = %.3g", f.column.k) +
+         formatted(", Lp = %.4g ", f.column.Lp) + length +
+         formatted(", delta_y = %.4g ", f.deltaY) + length + "\n";
     const struct {
       const char* name;
       const LimitStateDrift& d;
@@ -152,9 +146,9 @@ std::string assessmentText(const SectionData& section, const Curve& curve,
                   {"damage control", f.damageControl},
                   {"ultimate", f.ultimate}};
     for (const auto& st : states) {
-      t += format("  %-15s delta = %.4g ", st.name, st.d.delta) + length +
-           format(", drift %.3f %%, mu_delta = %.3f, V = %.4g ", 100 * st.d.drift, st.d.muDelta,
-                  st.d.V) +
+      t += formatted("  %-15s delta = %.4g ", st.name, st.d.delta) + length +
+           formatted(", drift %.3f %%, mu_delta = %.3f, V = %.4g ", 100 * st.d.drift, st.d.muDelta,
+                     st.d.V) +
            force + "\n";
     }
   }
@@ -247,9 +241,9 @@ std::string assessmentPlot(const SectionData& section, const Curve& curve,
       ideal.dash = "3 3";
       ideal.className = "idealisation";
       p.series.push_back(ideal);
-      p.legend.push_back({"bilinear: Mn = " + format(momentDigits, i.Mn) + moment +
-                              format(", " MPHI_PHI "y = %.4g ", i.phiY) + curvature +
-                              format(", " MPHI_MU MPHI_PHI " = %.3g", i.muPhiU),
+      p.legend.push_back({"bilinear: Mn = " + formatted(momentDigits, i.Mn) + moment +
+                              formatted(", " MPHI_PHI "y = %.4g ", i.phiY) + curvature +
+                              formatted(", " MPHI_MU MPHI_PHI " = %.3g", i.muPhiU),
                           kIdealColour, true, "3 3", Shape::None});
     }
     const std::vector<NamedKeyPoint> keys = namedKeyPoints(c);
@@ -257,8 +251,8 @@ std::string assessmentPlot(const SectionData& section, const Curve& curve,
       const KeyPoint& k = *keys[n].point;
       if (!k.exists) continue;
       p.markers.push_back({k.phi, k.M, kStyles[n].shape, kStyles[n].colour});
-      p.legend.push_back({format("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
-                              ", M = " + format(momentDigits, k.M) + moment +
+      p.legend.push_back({formatted("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
+                              ", M = " + formatted(momentDigits, k.M) + moment +
                               (k.governed.empty() ? "" : " (" + k.governed + ")"),
                           kStyles[n].colour, false, "", kStyles[n].shape});
     }
@@ -278,8 +272,8 @@ std::string assessmentPlot(const SectionData& section, const Curve& curve,
       line.y.push_back(q.V);
     }
     d.series.push_back(line);
-    d.legend.push_back({format("cantilever L = %g ", f.length) + length +
-                            format(", P0 = %g ", s.P0) + force + " (P-" MPHI_DELTA " included)",
+    d.legend.push_back({formatted("cantilever L = %g ", f.length) + length +
+                            formatted(", P0 = %g ", s.P0) + force + " (P-" MPHI_DELTA " included)",
                         kCurveColour, true, "", Shape::None});
     const struct {
       const char* name;
@@ -291,16 +285,17 @@ std::string assessmentPlot(const SectionData& section, const Curve& curve,
     for (const auto& st : states) {
       d.markers.push_back(
           {st.at.delta, st.at.V, kStyles[st.style].shape, kStyles[st.style].colour});
-      d.legend.push_back({format("%s: " MPHI_DELTA " = %.3g ", st.name, st.at.delta) + length +
-                              format(", drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
-                                     100 * st.at.drift, st.at.muDelta),
+      d.legend.push_back({formatted("%s: " MPHI_DELTA " = %.3g ", st.name, st.at.delta) + length +
+                              formatted(", drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
+                                        100 * st.at.drift, st.at.muDelta),
                           kStyles[st.style].colour, false, "", kStyles[st.style].shape});
     }
     panels.push_back(d);
   }
   return svgPicture(
-      format("M-" MPHI_PHI " curve, assessment model: b \xC3\x97 h = %g \xC3\x97 %g ", s.b, s.h) +
-          length + format(", P0 = %g ", s.P0) + force,
+      formatted("M-" MPHI_PHI " curve, assessment model: b \xC3\x97 h = %g \xC3\x97 %g ", s.b,
+                s.h) +
+          length + formatted(", P0 = %g ", s.P0) + force,
       panels);
 }
 

@@ -1,28 +1,20 @@
 #include "report/summary_text.h"
 
-#include <cstdarg>
 #include <cstdio>
+
+#include "textio/formatted.h"
 
 namespace mphi {
 namespace {
 
-std::string format(const char* pattern, ...) {
-  char text[256];
-  va_list args;
-  va_start(args, pattern);
-  std::vsnprintf(text, sizeof text, pattern, args);
-  va_end(args);
-  return text;
-}
-
 // "2040.211 T.cm": a value in tons and centimetres, in the units asked for.
 std::string amount(const Units& u, Quantity q, double v, int digits = 7) {
-  return format("%.*g %s", digits, u.in(q, v), u.text(q).c_str());
+  return formatted("%.*g %s", digits, u.in(q, v), u.text(q).c_str());
 }
 
 // The section's data as given: plain %g.
 std::string given(const Units& u, Quantity q, double v) {
-  return format("%g %s", u.in(q, v), u.text(q).c_str());
+  return formatted("%g %s", u.in(q, v), u.text(q).c_str());
 }
 
 std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& f, const Units& u) {
@@ -33,7 +25,7 @@ std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& 
   t += "  b = " + given(u, Q::Length, s.b) + ", h = " + given(u, Q::Length, s.h) +
        ", P0 = " + given(u, Q::Force, s.P0) + "\n";
   t += "  fc = " + given(u, Q::Stress, s.fc) + ", fy = " + given(u, Q::Stress, s.fy) +
-       format(", main steel ratio %.4f\n", f.steelRatio);
+       formatted(", main steel ratio %.4f\n", f.steelRatio);
   t += "First yield\n";
   t += yield.exists ? "  Ky = " + amount(u, Q::Curvature, yield.phi) +
                           ", My = " + amount(u, Q::Moment, yield.M) + "\n"
@@ -46,12 +38,12 @@ std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& 
   const KeyPoint& ultimate = c.keys.ultimate;
   t += "Peak\n";
   t += "  Mu = " + amount(u, Q::Moment, peak.M) + " at curvature " +
-       amount(u, Q::Curvature, peak.phi) + format(" (row %d)\n", peak.row);
+       amount(u, Q::Curvature, peak.phi) + formatted(" (row %d)\n", peak.row);
   t += "Ultimate (last computed row)\n";
   t += "  phi_u = " + amount(u, Q::Curvature, ultimate.phi) +
-       ", M = " + amount(u, Q::Moment, ultimate.M) + format(" (row %d)\n", ultimate.row);
+       ", M = " + amount(u, Q::Moment, ultimate.M) + formatted(" (row %d)\n", ultimate.row);
   t += "End of the curve\n";
-  t += "  " + endExplanation(s, c, u) + format(" (row %d)\n", c.tableRows);
+  t += "  " + endExplanation(s, c, u) + formatted(" (row %d)\n", c.tableRows);
   if (f.tooFewRows) t += "Idealisations\n  " + figuresNote(s, c, true, u) + "\n";
   return t;
 }
@@ -71,7 +63,7 @@ std::string caltransText(const Caltrans& c, double Mu, const Units& u) {
        "\n";
   t += "  Mp = " + amount(u, Q::Moment, c.Mp) + ", phi_yi = " + amount(u, Q::Curvature, c.phiYi) +
        "\n";
-  t += format("  mu_phi = phi_u / phi_yi = %.3f\n", c.muPhi);
+  t += formatted("  mu_phi = phi_u / phi_yi = %.3f\n", c.muPhi);
   if (c.overstates) {
     t += "  Warning: Mp (" + amount(u, Q::Moment, c.Mp) + ") is above the peak moment Mu (" +
          amount(u, Q::Moment, Mu) + "): this\n";
@@ -88,14 +80,14 @@ std::string priestleyText(const Priestley& p, const Units& u) {
   } else {
     t += "  Mn = " + amount(u, Q::Moment, p.Mn) + " at curvature " +
          amount(u, Q::Curvature, p.phiN) +
-         format(", set by %s %s\n",
-                p.limit == NominalLimit::Concrete ? "the extreme-fibre strain"
-                                                  : "the tension steel strain",
-                p.limit == NominalLimit::Concrete ? "0.004" : "0.015");
+         formatted(", set by %s %s\n",
+                   p.limit == NominalLimit::Concrete ? "the extreme-fibre strain"
+                                                     : "the tension steel strain",
+                   p.limit == NominalLimit::Concrete ? "0.004" : "0.015");
   }
   if (!p.yielded) return t + "  phi_y and mu_phi not available: first yield was not reached\n";
   t += "  phi_y = max(Ky Mn/My, Ky) = " + amount(u, Q::Curvature, p.phiY) + "\n";
-  t += format("  mu_phi = phi_u / phi_y = %.3f\n", p.muPhi);
+  t += formatted("  mu_phi = phi_u / phi_y = %.3f\n", p.muPhi);
   return t;
 }
 
@@ -106,11 +98,11 @@ std::string driftText(const CurveFigures& f, const Units& u) {
   const Drift& d = f.drift;
   t += "  strain penetration Lsp = " + amount(u, Q::Length, d.column.Lsp, 4) +
        ", plastic hinge Lp = " + amount(u, Q::Length, d.column.Lp, 4) +
-       format(" (k = %.3g)\n", d.column.k);
+       formatted(" (k = %.3g)\n", d.column.k);
   t += "  delta_y = " + amount(u, Q::Length, d.deltaY, 4) +
        ", delta_u = " + amount(u, Q::Length, d.deltaU, 4) +
-       format(", mu_delta = %.3f\n", d.muDelta);
-  t += format("  drift delta_u / L = %.3f %%\n", 100 * d.driftU);
+       formatted(", mu_delta = %.3f\n", d.muDelta);
+  t += formatted("  drift delta_u / L = %.3f %%\n", 100 * d.driftU);
   t += "  lateral force at phi_u V = (M - P0 delta) / L = " + amount(u, Q::Force, d.Vu, 4) + "\n";
   return t;
 }
@@ -157,8 +149,8 @@ std::string figuresNote(const SectionData& s, const Curve& c, bool tooFewRows, c
                                             : "no row balanced the axial load: no figures";
   }
   if (tooFewRows) {
-    return format("too few rows to idealise (%d computed; at least %d are needed)",
-                  static_cast<int>(c.points.size()) - 1, kFewestRowsToIdealise);
+    return formatted("too few rows to idealise (%d computed; at least %d are needed)",
+                     static_cast<int>(c.points.size()) - 1, kFewestRowsToIdealise);
   }
   return {};
 }

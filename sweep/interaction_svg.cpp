@@ -1,24 +1,15 @@
 #include "sweep/interaction_svg.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <functional>
 
 #include "charts/svg_chart.h"
+#include "textio/formatted.h"
 
 namespace mphi {
 namespace {
 
 using Q = Quantity;
-
-std::string format(const char* pattern, ...) {
-  char text[256];
-  va_list args;
-  va_start(args, pattern);
-  std::vsnprintf(text, sizeof text, pattern, args);
-  va_end(args);
-  return text;
-}
 
 bool hasCurve(const LoadResult& l) {
   return computed(reportedCurve(l.result));
@@ -35,17 +26,18 @@ const char* modelWords(const std::vector<LoadResult>& loads) {
 // The section's data, for a caption under the diagram.
 std::string sectionCaption(const SectionData& s, const Units& u) {
   const std::string length = u.picture(Q::Length), stress = u.picture(Q::Stress);
-  return format("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, s.b), u.in(Q::Length, s.h)) +
+  return formatted("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, s.b), u.in(Q::Length, s.h)) +
          length +
-         format(", r = %g, fc = %g, fy = %g ", s.r, u.in(Q::Stress, s.fc), u.in(Q::Stress, s.fy)) +
+         formatted(", r = %g, fc = %g, fy = %g ", s.r, u.in(Q::Stress, s.fc),
+                   u.in(Q::Stress, s.fy)) +
          stress +
-         format(", cover %g, bars %g, ties %g at %g ", u.in(Q::Length, s.clearb1cm),
-                u.in(Q::Length, s.dcm), u.in(Q::Length, s.dbcm), u.in(Q::Length, s.sccm)) +
+         formatted(", cover %g, bars %g, ties %g at %g ", u.in(Q::Length, s.clearb1cm),
+                   u.in(Q::Length, s.dcm), u.in(Q::Length, s.dbcm), u.in(Q::Length, s.sccm)) +
          length;
 }
 
 std::string amount(const Units& u, Q q, double v) {
-  return format("%.4g ", u.in(q, v)) + u.picture(q);
+  return formatted("%.4g ", u.in(q, v)) + u.picture(q);
 }
 
 // One quantity against the load, broken where it does not exist.
@@ -188,16 +180,16 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
     p.legend.push_back({"design P = " + amount(u, Q::Force, d.P) +
                             ", M = " + amount(u, Q::Moment, d.M) +
                             (!known      ? ": outside the loads swept"
-                             : d.M <= Mu ? format(": inside (M/Mu = %.2f)", d.M / Mu)
-                                         : format(": OUTSIDE (M/Mu = %.2f)", d.M / Mu)),
+                             : d.M <= Mu ? formatted(": inside (M/Mu = %.2f)", d.M / Mu)
+                                         : formatted(": OUTSIDE (M/Mu = %.2f)", d.M / Mu)),
                         "#8e44ad", false, "", Shape::Square});
   }
   p.legend.push_back({sectionCaption(section, u), "#111111", false, "", Shape::None});
   if (loads.empty() || lowest == nullptr) p.empty = "no load has a curve";
   return svgPicture(std::string("P-M interaction, ") + modelWords(loads) + ": " +
-                        format("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, section.b),
-                               u.in(Q::Length, section.h)) +
-                        u.picture(Q::Length) + format(", r = %g", section.r),
+                        formatted("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, section.b),
+                                  u.in(Q::Length, section.h)) +
+                        u.picture(Q::Length) + formatted(", r = %g", section.r),
                     {p});
 }
 

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,6 +22,7 @@
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
 #include "section/section_values.h"
+#include "textio/formatted.h"
 #include "textio/number_text.h"
 #include "textio/text_table.h"
 #include "validation/specimen.h"
@@ -31,15 +31,6 @@
 namespace {
 
 using namespace mphi;
-
-std::string format(const char* pattern, ...) {
-  char text[512];
-  va_list args;
-  va_start(args, pattern);
-  std::vsnprintf(text, sizeof text, pattern, args);
-  va_end(args);
-  return text;
-}
 
 const char* const kModels[] = {"spec", "assessment"};
 
@@ -94,9 +85,9 @@ std::string missingReason(const Prediction& p, bool drift) {
 }
 
 std::string statisticsRow(const char* what, const RatioStatistics& s) {
-  if (s.count == 0) return format("| %s | 0 | | | | | |\n", what);
-  return format("| %s | %d | %.2f | %.2f | %.2f | %.2f | %.2f |\n", what, s.count, s.mean, s.cov,
-                s.median, s.min, s.max);
+  if (s.count == 0) return formatted("| %s | 0 | | | | | |\n", what);
+  return formatted("| %s | %d | %.2f | %.2f | %.2f | %.2f | %.2f |\n", what, s.count, s.mean, s.cov,
+                   s.median, s.min, s.max);
 }
 
 Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& specimens,
@@ -138,12 +129,13 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
         ++count;
       }
     }
-    p.legend.push_back({format("%s (%d specimens", look.words, count) +
-                            (beyond > 0 ? format("; %d predicted beyond %.3g %s, drawn at the edge",
-                                                 beyond, largest, unit)
-                                        : "") +
-                            ")",
-                        look.colour, false, "", look.shape});
+    p.legend.push_back(
+        {formatted("%s (%d specimens", look.words, count) +
+             (beyond > 0 ? formatted("; %d predicted beyond %.3g %s, drawn at the edge", beyond,
+                                     largest, unit)
+                         : "") +
+             ")",
+         look.colour, false, "", look.shape});
   }
   Series oneToOne;
   oneToOne.x = {0, largest};
@@ -216,8 +208,8 @@ int main(int argc, char** argv) {
   std::string results =
       "id,model,failure,drift_flag,status,end,Feff_max_kN,V_pred_kN,strength_ratio,"
       "drift_cap_pct,drift_pred_pct,drift_ratio\n";
-  std::string summary = format("%zu laboratory tests of rectangular tied columns, both models.\n\n",
-                               specimens.size());
+  std::string summary = formatted(
+      "%zu laboratory tests of rectangular tied columns, both models.\n\n", specimens.size());
   for (const char* model : kModels) {
     std::map<std::string, std::vector<double>> strength;
     std::vector<double> driftRatio, measured, predicted;
@@ -253,7 +245,7 @@ int main(int argc, char** argv) {
       }
     }
     summary +=
-        format("### %s model\n\n", std::string(model) == "spec" ? "Specified" : "Assessment");
+        formatted("### %s model\n\n", std::string(model) == "spec" ? "Specified" : "Assessment");
     summary += "| Feff,max / (Mu/L) | n | mean | CoV | median | min | max |\n";
     summary += "|---|---|---|---|---|---|---|\n";
     for (const char* group : {"Flexure", "Flexure-Shear", "All"}) {
@@ -263,15 +255,15 @@ int main(int argc, char** argv) {
         "\n| measured / predicted drift at ultimate (`both`) | n | mean | CoV | median | "
         "min | max |\n|---|---|---|---|---|---|---|\n";
     summary += statisticsRow("drift", statisticsOf(driftRatio));
-    summary += format(
+    summary += formatted(
         "\nlog correlation of measured and predicted drift %.2f; over-predicted by "
         "more than 2x: %d.\n",
         logCorrelation(measured, predicted), overTwice);
     if (noStrength.empty()) summary += "Every test has a strength prediction.\n";
     for (const auto* missing : {&noStrength, &noDrift}) {
       for (const auto& [why, count] : *missing) {
-        summary += format("No %s prediction: %d (%s).\n",
-                          missing == &noStrength ? "strength" : "drift", count, why.c_str());
+        summary += formatted("No %s prediction: %d (%s).\n",
+                             missing == &noStrength ? "strength" : "drift", count, why.c_str());
       }
     }
     summary += "\n";
