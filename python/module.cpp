@@ -84,6 +84,14 @@ bool readValue(double value, float& out) {
   return std::isfinite(value) && readNumberToken(doubleText(value), out);
 }
 
+// A load in the units' force stored in tons as the tools store one: in
+// tons read as its decimal text, else converted from the double.
+float storedLoad(double load, const Units& units) {
+  float stored = 0;
+  if (units.base() && readValue(load, stored)) return stored;
+  return loadOf(load, units);
+}
+
 // A section made ready for its analyses: the given values, checked, with
 // the bar layout applied; the units of what it returns.
 struct Section {
@@ -95,7 +103,7 @@ struct Section {
   // the rest.
   std::variant<SectionData, FaultTuple> atLoad(double load) const {
     SectionData s = data;
-    s.P0 = loadOf(load, units);
+    s.P0 = storedLoad(load, units);
     if (!std::isfinite(load)) return faultTuple(faultOf("P0", load, "the load is not a number"), s);
     if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
     return s;
@@ -262,7 +270,7 @@ py::tuple sweepOf(const Section& section, std::optional<std::vector<double>> loa
     for (double load : *loads) {
       if (!std::isfinite(load))
         throw py::value_error("loads: " + valueText(load) + " is not a load");
-      stored.push_back(loadOf(load, section.units));
+      stored.push_back(storedLoad(load, section.units));
     }
   } else {
     if (count < 2) throw py::value_error("count: " + std::to_string(count) + " is not 2 or more");

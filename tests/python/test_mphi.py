@@ -161,16 +161,74 @@ def test_batch_without_pandas_gives_arrays(monkeypatch):
     assert out["Mu_Tcm"].dtype == np.float64 and out["id"][0] == "C1"
 
 
-def test_dask_batch_is_the_in_process_batch():
+@pytest.fixture(scope="module")
+def client():
     distributed = pytest.importorskip("distributed")
-    import mphi.dask
-    table = pd.DataFrame(sections(200))
     with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
                                   dashboard_address=None) as cluster, \
-            distributed.Client(cluster) as client:
-        spread = mphi.dask.batch(table, client=client, partitions=7)
+            distributed.Client(cluster) as c:
+        yield c
+
+
+def test_dask_batch_is_the_in_process_batch(client):
+    import mphi.dask
+    table = pd.DataFrame(sections(200))
+    spread = mphi.dask.batch(table, client=client, partitions=7)
     pd.testing.assert_frame_equal(spread, mphi.batch(table))
     assert (spread["status"] == "ok").sum() == len(table) - 4
+
+
+# A European export (semicolons, decimal commas, units in the names) and a
+# table without rows, through both paths.
+@pytest.mark.parametrize("text", [
+    "id;b_mm;h;dcm;clearb1cm;dbcm;sccm;fc_MPa;fy;fsy;Es;P0_kN;r\n"
+    "a;400;35;1,9;5;1,3;10;20,6;4,2;2,8;2100;981;0,02\n"
+    "b;400;35;1,9;5;1,3;10;20,6;4,2;2,8;2100;981;2\n"
+    "c;500;50;2,5;5;1,3;10;27,5;4,2;2,8;2040;2452,5;0,024\n",
+    "b,h,dcm,clearb1cm,dbcm,sccm,fc,fy,fsy,Es,P0,r\n",
+])
+def test_any_table_through_both_paths(tmp_path, client, text):
+    import mphi.dask
+    path = tmp_path / "table.csv"
+    path.write_text(text)
+    theirs = tool_table("mphi-batch", str(path), "--units", "si")
+    ours = mphi.batch(str(path), units="si")
+    assert list(ours.columns) == list(theirs)
+    for name in theirs:
+        same_column(list(ours[name]), theirs[name])
+    pd.testing.assert_frame_equal(mphi.dask.batch(str(path), client=client, partitions=2,
+                                                  units="si"), ours)
+
+
+@pytest.mark.parametrize("units,loads", [("si", [981, -200.5]), ("t-m", [100, 0.1])])
+def test_sweep_loads_in_the_units(units, loads):
+    ours = mphi.Section(**WORKED, units=units).sweep(loads=loads, length=2)
+    theirs = tool_table("mphi-sweep", WORKED_INPUT, "--units", units, "--length", "2",
+                        "--loads", ",".join(map(str, loads)))
+    for name in theirs:
+        same_column(list(ours[name]), theirs[name])
+
+
+@pytest.mark.parametrize("call,words", [
+    (lambda s: s.curve(100, model="both"), 'model: "both" is neither spec nor assessment'),
+    (lambda s: s.curve(100, length=-1), "length: -1 is not a positive length in cm"),
+    (lambda s: s.sweep(jobs=0), "jobs: 0 is not 1 or more"),
+    (lambda s: s.sweep(count=1), "count: 1 is not 2 or more"),
+    (lambda s: s.sweep(loads=[1, float("inf")]), "loads: Infinity is not a load"),
+    (lambda s: mphi.Section(**WORKED, units="SI"), 'units: "SI" is not t-cm, t-m or si'),
+    (lambda s: mphi.batch([{"b": 40}]), "required columns h, dcm,"),
+])
+def test_bad_arguments_say_which(call, words):
+    with pytest.raises(ValueError) as refused:
+        call(mphi.Section(**WORKED))
+    assert words in str(refused.value)
+    assert not isinstance(refused.value, mphi.InvalidSection)
+
+
+def test_sweep_without_pandas_gives_arrays(monkeypatch):
+    monkeypatch.setitem(sys.modules, "pandas", None)
+    out = mphi.Section(**WORKED).sweep(count=3)
+    assert list(out["load"]) == [1, 2, 3] and out["P0_T"][0] == -94.08
 
 
 def test_plot_draws_the_rows():
