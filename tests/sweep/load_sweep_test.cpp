@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "sweep/interaction_svg.h"
 #include "tests/analysis/worked_section.h"
 
 namespace mphi {
@@ -99,6 +100,58 @@ TEST(LoadSweepTest, UnitsRoundTrip) {
       }
     }
   }
+}
+
+}  // namespace
+}  // namespace mphi
+
+namespace mphi {
+namespace {
+
+// A load whose curve peaks at `Mu`, or has no curve.
+LoadResult loadWithPeak(float P0, double Mu, bool curve = true) {
+  LoadResult l;
+  l.P0 = P0;
+  l.result.analysis.model = Model::Assessment;  // its own curve is the reported one
+  l.result.curve.points.resize(curve ? 2 : 1);
+  l.result.curve.keys.peak.exists = curve;
+  l.result.curve.keys.peak.M = Mu;
+  return l;
+}
+
+// Design actions are judged against Mu straight between the loads either
+// side; beyond the loads, or between a load without a curve, there is no
+// judgement.
+TEST(InteractionTest, MomentCapacityBetweenLoads) {
+  const std::vector<LoadResult> loads = {loadWithPeak(-50, 400), loadWithPeak(0, 1000),
+                                         loadWithPeak(100, 2000), loadWithPeak(200, 0, false),
+                                         loadWithPeak(300, 1500)};
+  const struct {
+    double P;
+    bool known;
+    double Mu;
+  } cases[] = {{-50, true, 400}, {-25, true, 700}, {50, true, 1500}, {100, true, 2000},
+               {150, false, 0},  {250, false, 0},  {-60, false, 0},  {301, false, 0}};
+  for (const auto& c : cases) {
+    double Mu = -1;
+    EXPECT_EQ(momentCapacityAt(loads, c.P, Mu), c.known) << c.P;
+    if (c.known) {
+      EXPECT_DOUBLE_EQ(Mu, c.Mu) << c.P;
+    }
+  }
+}
+
+// A load printed in kN reads back to the very float stored in tons.
+TEST(LoadSweepTest, LoadTextsGiveTheStoredLoadBack) {
+  Units si, tm;
+  ASSERT_TRUE(unitsNamed("si", si) && unitsNamed("t-m", tm));
+  for (float P0 : {100.0f, -94.08f, 326.25f, 0.1f, 1e-7f, 12345.678f, -0.0f}) {
+    for (const Units& u : {Units{}, si, tm}) {
+      const std::string text = loadText(P0, u);
+      EXPECT_EQ(loadOf(std::strtod(text.c_str(), nullptr), u), P0) << text;
+    }
+  }
+  EXPECT_EQ(loadText(100, si), "981");
 }
 
 }  // namespace
