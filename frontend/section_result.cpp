@@ -6,6 +6,8 @@
 
 #include "analysis/specified_model.h"
 #include "assessment/assessment_model.h"
+#include "report/assessment_report.h"
+#include "report/summary_json.h"
 #include "report/summary_text.h"
 #include "textio/number_text.h"
 
@@ -138,6 +140,13 @@ std::string cellText(const Cell& c, const Column& column, const Units& u) {
 }
 
 }  // namespace
+
+std::string resultJson(const SectionResult& r, const Units& units) {
+  if (r.analysis.model == Model::Assessment) {
+    return assessmentJson(r.section, r.curve, r.assessment, units);
+  }
+  return summaryJson(r.written.section, r.written.curve, r.figures, units);
+}
 
 std::string resultStatus(const SectionResult& r, const Units& units) {
   const std::string note =

@@ -55,6 +55,10 @@ SectionResult analyseForReport(const SectionData& section, double length = 0);
 const SectionData& reportedSection(const SectionResult& result);
 const Curve& reportedCurve(const SectionResult& result);
 
+// mphi-report's JSON of the result: of SECTION's values for the
+// specified model, with the limit states for the assessment model.
+std::string resultJson(const SectionResult& result, const Units& units = {});
+
 // "ok", or why the result gives fewer figures: "no equilibrium: the axial
 // load exceeds ...", "too few rows to idealise (...)".
 std::string resultStatus(const SectionResult& result, const Units& units = {});

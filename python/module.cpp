@@ -26,8 +26,6 @@
 #include "frontend/section_result.h"
 #include "frontend/tool_status.h"
 #include "frontend/version.h"
-#include "report/assessment_report.h"
-#include "report/summary_json.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "sweep/load_sweep.h"
@@ -154,14 +152,6 @@ std::variant<Section, FaultTuple> makeSection(const py::dict& values,
 struct CurveResult {
   SectionResult result;
   Units units;
-
-  std::string json() const {
-    const SectionResult& r = result;
-    if (r.analysis.model == Model::Assessment) {
-      return assessmentJson(r.section, r.curve, r.assessment, units);
-    }
-    return summaryJson(r.written.section, r.written.curve, r.figures, units);
-  }
 
   py::object sectionText() const {
     if (result.analysis.model != Model::Specified) return py::none();
@@ -345,7 +335,7 @@ PYBIND11_MODULE(_mphi, m) {
   });
   py::class_<Section>(m, "Section").def("curve", &curveOf).def("sweep", &sweepOf);
   py::class_<CurveResult>(m, "Curve")
-      .def("json", &CurveResult::json)
+      .def("json", [](const CurveResult& c) { return resultJson(c.result, c.units); })
       .def("section_text", &CurveResult::sectionText)
       .def("rows", &CurveResult::rows)
       .def("end", &CurveResult::end)

@@ -36,9 +36,8 @@ struct Wanted {
 
 // The report of the specified model's curve as SECTION holds it.
 int reportSpecified(const std::string& heading, const mphi::SectionData& section,
-                    const mphi::Curve& curve, double length, const mphi::Units& u, const Wanted& w,
-                    mphi::Outputs& out) {
-  const mphi::CurveFigures figures = mphi::specifiedFigures(section, curve, length);
+                    const mphi::Curve& curve, const mphi::CurveFigures& figures,
+                    const mphi::Units& u, const Wanted& w, mphi::Outputs& out) {
   mphi::printOutput(out, "the summary",
                     w.json ? mphi::summaryJson(section, curve, figures, u)
                            : std::string(kTool) + ": " + heading + "\n" +
@@ -98,7 +97,9 @@ int main(int argc, char** argv) {
       return fail(file + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
                   mphi::kExitUsage);
     }
-    return reportSpecified(file, parsed.file.section, parsed.file.curve, analysis.length, units,
+    const mphi::SectionFile& read = parsed.file;
+    return reportSpecified(file, read.section, read.curve,
+                           mphi::specifiedFigures(read.section, read.curve, analysis.length), units,
                            wanted, out);
   }
 
@@ -115,12 +116,12 @@ int main(int argc, char** argv) {
     if (!wanted.out.empty()) {
       mphi::writeInFolder(out, wanted.out, "SECTION", mphi::sectionText(r.section, r.curve));
     }
-    return reportSpecified(input, r.written.section, r.written.curve, analysis.length, units,
-                           wanted, out);
+    return reportSpecified(input, r.written.section, r.written.curve, r.figures, units, wanted,
+                           out);
   }
   mphi::printOutput(out, "the summary",
                     wanted.json
-                        ? mphi::assessmentJson(r.section, r.curve, r.assessment, units)
+                        ? mphi::resultJson(r, units)
                         : std::string(kTool) + ": " + input + "\n" +
                               mphi::assessmentText(r.section, r.curve, r.assessment, units));
   if (!wanted.svg.empty()) {

@@ -10,7 +10,6 @@
 #include "frontend/tool_status.h"
 #include "report/assessment_report.h"
 #include "report/csv_export.h"
-#include "report/summary_json.h"
 #include "report/summary_text.h"
 #include "report/svg_plot.h"
 #include "section/section_values.h"
@@ -178,7 +177,7 @@ std::string compute(const json& request) {
     const Curve& wc = specified.written.curve;
     const std::vector<LoadResult> sweep = sweepLoads(s, loads, specified.analysis, 1, {});
     answer["spec"] = {{"section", sectionText(s, specified.curve)},
-                      {"report", summaryJson(ws, wc, specified.figures, u)},
+                      {"report", resultJson(specified, u)},
                       {"csv", csvText(wc, u)},
                       {"svg", svgPlot(ws, wc, specified.figures, u)},
                       {"interaction_svg", interactionSvg(s, sweep, u)},
@@ -189,7 +188,7 @@ std::string compute(const json& request) {
   if (withAssessment) {
     assessed = analyse(s, assessment);
     const std::vector<LoadResult> sweep = sweepLoads(s, loads, assessment, 1, {});
-    answer["assessment"] = {{"report", assessmentJson(s, assessed.curve, assessed.assessment, u)},
+    answer["assessment"] = {{"report", resultJson(assessed, u)},
                             {"csv", csvText(assessed.curve, u)},
                             {"svg", assessmentPlot(s, assessed.curve, assessed.assessment, u)},
                             {"interaction_svg", interactionSvg(s, sweep, u)},
