@@ -23,21 +23,6 @@ CLI::Validator positiveNumber() {
       "POSITIVE");
 }
 
-bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad) {
-  std::stringstream items(text);
-  std::string item;
-  while (std::getline(items, item, ',')) {
-    char* end = nullptr;
-    const float value = std::strtof(item.c_str(), &end);
-    if (item.empty() || *end != '\0' || !std::isfinite(value)) {
-      bad = item;
-      return false;
-    }
-    loads.push_back(value);
-  }
-  return !loads.empty();
-}
-
 void addAnalysisOptions(CLI::App& app, AnalysisOptions& o) {
   app.add_option("--model", o.model,
                  "spec (default): the specified model, as mphi; assessment: the assessment "
@@ -69,17 +54,19 @@ Units unitsOf(const AnalysisOptions& o) {
 
 bool parseLoads(const std::string& text, const Units& units, std::vector<float>& loads,
                 std::string& bad) {
-  if (units.base()) return parseLoadList(text, loads, bad);
   std::stringstream items(text);
   std::string item;
   while (std::getline(items, item, ',')) {
     char* end = nullptr;
     const double value = std::strtod(item.c_str(), &end);
-    if (item.empty() || *end != '\0' || !std::isfinite(value)) {
+    // In tons straight to the nearest float, as an input value; in another
+    // unit the double converted.
+    const float load = units.base() ? std::strtof(item.c_str(), nullptr) : loadOf(value, units);
+    if (item.empty() || *end != '\0' || !std::isfinite(load)) {
       bad = item;
       return false;
     }
-    loads.push_back(loadOf(value, units));
+    loads.push_back(load);
   }
   return !loads.empty();
 }

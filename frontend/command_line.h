@@ -13,11 +13,6 @@ namespace mphi {
 // A number that must be finite and positive; its message names the value.
 CLI::Validator positiveNumber();
 
-// "P1,P2,..." (tons), each the float nearest to its decimal text, as an
-// input value would be stored; false with the first item that is not a
-// finite number in `bad`.
-bool parseLoadList(const std::string& text, std::vector<float>& loads, std::string& bad);
-
 // --model, --bars-face, --bars-side, --length and --units: the same words
 // for the same things in every tool.
 struct AnalysisOptions {
