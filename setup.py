@@ -13,9 +13,8 @@ FOLDERS = ["textio", "section", "analysis", "assessment", "section_file", "figur
 here = os.path.dirname(os.path.abspath(__file__))
 os.chdir(here)
 sources = ["python/module.cpp"] + sorted(
-    f for folder in FOLDERS for f in glob.glob(folder + "/*.cpp")
-    if os.path.basename(f) != "main.cpp")
-with open("frontend/version.h") as header:
+    f for folder in FOLDERS for f in glob.glob(folder + "/*.cpp"))
+with open("textio/version.h") as header:
     version = re.search(r'kVersion\[\] = "([^"]+)"', header.read()).group(1)
 os.makedirs("build/pip", exist_ok=True)
 

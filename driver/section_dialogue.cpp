@@ -1,8 +1,8 @@
 #include "driver/section_dialogue.h"
 
 #include "driver/channels.h"
-#include "frontend/version.h"
 #include "section/bar_layout.h"
+#include "textio/version.h"
 
 namespace mphi {
 

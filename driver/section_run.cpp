@@ -5,8 +5,8 @@
 #include "driver/channels.h"
 #include "driver/console_lines.h"
 #include "driver/section_dialogue.h"
-#include "frontend/tool_status.h"
 #include "section_file/section_writer.h"
+#include "textio/exit_status.h"
 
 namespace mphi {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "frontend/section_result.h"
-#include "frontend/version.h"
+#include "textio/version.h"
 
 namespace mphi {
 

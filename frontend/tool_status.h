@@ -6,25 +6,16 @@
 
 #include "section/fault.h"
 #include "section/section_data.h"
+#include "textio/exit_status.h"
 
 namespace mphi {
 
-constexpr int kExitDone = 0;
-constexpr int kExitWriteFailed = 1;   // an output file or stream could not be written
-constexpr int kExitUsage = 2;         // bad arguments, or an input that is not what the tool reads
-constexpr int kExitRowsRefused = 3;   // mphi-batch: some row was refused; the others ran
-constexpr int kExitInvalidData = 65;  // section data the analysis cannot take (EX_DATAERR)
 // Reading the 22 values of a section ends with the reader's own numbers,
 // as mphi's does: 24 (input ends early), 39 (cannot read), 59 (not a
 // number), 64 (quoted text).
 
 // Writes "TOOL: message" on standard error; returns `status`.
 int failWith(const std::string& tool, const std::string& message, int status);
-
-// "invalid section data: r = 2: main steel area exceeds the tie-confined core".
-inline std::string invalidDataText(const Fault& fault) {
-  return "invalid section data: " + faultText(fault);
-}
 
 // The same with the hint of a value typed in the wrong unit, where one is:
 // "...; fc is in T/cm2 (0.28, not 28)".

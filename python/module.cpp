@@ -25,12 +25,12 @@
 #include "frontend/parallel.h"
 #include "frontend/section_result.h"
 #include "frontend/tool_status.h"
-#include "frontend/version.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "sweep/load_sweep.h"
 #include "textio/number_reader.h"
 #include "textio/number_text.h"
+#include "textio/version.h"
 
 namespace py = pybind11;
 

@@ -21,4 +21,8 @@ std::string faultText(const Fault& f) {
   return f.field + " = " + f.value + ": " + f.reason;
 }
 
+std::string invalidDataText(const Fault& fault) {
+  return "invalid section data: " + faultText(fault);
+}
+
 }  // namespace mphi

@@ -18,5 +18,7 @@ Fault faultOf(const char* field, double value, const char* reason);
 
 // "r = 2: main steel area exceeds the tie-confined core".
 std::string faultText(const Fault& fault);
+// "invalid section data: r = 2: main steel area exceeds the tie-confined core".
+std::string invalidDataText(const Fault& fault);
 
 }  // namespace mphi
