@@ -5,10 +5,8 @@
 namespace mphi {
 namespace {
 
-constexpr float kDropToEnd = 0.8f;           // the curve ends below 0.8 Mu
 constexpr float kFailureMinStrain = 0.003f;  // bar failure ends it only past this
-constexpr float kTonCmPerNmm = 1.02e-5f;
-constexpr float kCmPerMmCurvature = 10.0f;  // 1/mm to 1/cm
+constexpr float kCmPerMmCurvature = 10.0f;   // 1/mm to 1/cm
 
 }  // namespace
 
@@ -23,7 +21,7 @@ StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionFo
   // A negative moment skips the peak, failure and yield checks.
   if (!(M < 0)) {
     if (M > s.Mu) s.Mu = M;
-    if (M < static_cast<double>(kDropToEnd) * s.Mu) {
+    if (M < static_cast<double>(toSingle(kDropToEnd)) * s.Mu) {
       s.ending = CurveEnd::PointEightMu;
       return StepEnd::EndCurve;
     }

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "analysis/curve.h"
 #include "analysis/section_model.h"
+#include "curve/curve.h"
 
 namespace mphi {
 

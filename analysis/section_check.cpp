@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "analysis/curvature_stepping.h"
-#include "analysis/material_laws.h"
+#include "curve/material_laws.h"
 #include "section/bar_layout.h"
 #include "section/value_check.h"
 

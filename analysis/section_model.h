@@ -3,7 +3,7 @@
 // forces positive in compression, moments about mid-depth.
 #pragma once
 
-#include "analysis/material_laws.h"
+#include "curve/material_laws.h"
 #include "section/section_data.h"
 
 namespace mphi {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "section/section_data.h"
 
 namespace mphi {

@@ -24,9 +24,7 @@ constexpr double kYieldFibre = 0.002;
 constexpr double kServiceFibre = 0.004;
 constexpr double kServiceSteel = 0.015;
 constexpr double kDamageSteelShare = 0.6;  // of esu
-constexpr double kDropToEnd = 0.8;
-// N.mm to T.cm, and 1/mm to 1/cm, as the specified model converts.
-constexpr double kTonCmPerNmm = 1.02e-5f;
+// 1/mm to 1/cm, as the specified model converts.
 constexpr double kPerCmPerMm = 10;
 
 // A balanced strain profile: fibre strain, curvature (1/mm), moment (N.mm).

@@ -9,8 +9,8 @@
 
 #include <optional>
 
-#include "analysis/curve.h"
 #include "assessment/assessment_section.h"
+#include "curve/curve.h"
 #include "section/section_data.h"
 
 namespace mphi {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/material_laws.h"
+#include "curve/material_laws.h"
 #include "section/bar_layout.h"
 #include "section/units.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis/material_laws.h"
+#include "curve/material_laws.h"
 
 namespace mphi {
 namespace {

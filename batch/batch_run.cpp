@@ -12,6 +12,7 @@
 #include "frontend/tool_status.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
+#include "textio/blanks.h"
 #include "textio/number_reader.h"
 #include "textio/number_text.h"
 
@@ -44,10 +45,6 @@ std::string cellOf(const SectionTable& t, const std::vector<std::string>& row,
   return column < 0 ? std::string() : row[static_cast<std::size_t>(column)];
 }
 
-bool blank(const std::string& cell) {
-  return cell.find_first_not_of(" \t") == std::string::npos;
-}
-
 PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequest& request,
                        std::map<std::string, std::size_t>& ids) {
   PreparedRow p;
@@ -68,25 +65,25 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
     }
   }
   const std::string model = cellOf(t, row, "model");
-  if (!blank(model) && !modelNamed(model, p.analysis.model)) {
+  if (!isBlank(model) && !modelNamed(model, p.analysis.model)) {
     p.refusal = where + ", column model: \"" + model + "\" is neither spec nor assessment";
     return p;
   }
   float face = 0, side = 0, length = 0;
   const std::string faceCell = cellOf(t, row, "bars_face"), sideCell = cellOf(t, row, "bars_side");
-  if (!blank(faceCell) || !blank(sideCell)) {
+  if (!isBlank(faceCell) || !isBlank(sideCell)) {
     if (!readCell(t, {}, faceCell, face)) {
       p.refusal = notNumber("bars_face", faceCell);
       return p;
     }
-    if (!blank(sideCell) && !readCell(t, {}, sideCell, side)) {
+    if (!isBlank(sideCell) && !readCell(t, {}, sideCell, side)) {
       p.refusal = notNumber("bars_side", sideCell);
       return p;
     }
     p.analysis.bars = BarCounts{face, side};
   }
   const std::string lengthCell = cellOf(t, row, "L");
-  if (!blank(lengthCell)) {
+  if (!isBlank(lengthCell)) {
     if (!readCell(t, columnOf(t, "L"), lengthCell, length) || !(length > 0) ||
         !std::isfinite(length)) {
       p.refusal = where + ", column L: \"" + lengthCell + "\" is not a positive length";

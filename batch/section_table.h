@@ -33,11 +33,6 @@ struct SectionTable {
 // their names.
 std::vector<std::string> requiredColumns();
 
-// A CSV file's records, empty ones left out: a comma between cells, or a
-// semicolon where `semicolons`; false with the reason.
-bool readCsv(const std::string& bytes, bool semicolons,
-             std::vector<std::vector<std::string>>& records, std::string& error);
-
 // Reads the table from the file's bytes; a row shorter than the header is
 // filled with empty cells, a longer one is an error. Every missing column
 // is named, and a value given twice (in two units) is refused.

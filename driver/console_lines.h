@@ -3,7 +3,7 @@
 // are Big5 bytes, written as they stand whatever the console's encoding.
 #pragma once
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "textio/record_writer.h"
 
 namespace mphi {

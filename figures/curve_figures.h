@@ -5,7 +5,7 @@
 // report's to the last digit.
 #pragma once
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "figures/drift.h"
 #include "figures/idealisation.h"
 #include "section/section_data.h"

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 
 namespace mphi {
 

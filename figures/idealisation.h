@@ -5,7 +5,7 @@
 // says so in its state.
 #pragma once
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 
 namespace mphi {
 

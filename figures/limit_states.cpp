@@ -51,4 +51,31 @@ AssessmentFigures assessmentFigures(const SectionData& s, const Curve& curve, do
   return f;
 }
 
+AssessmentFigures inUnits(const AssessmentFigures& figures, const Units& u) {
+  AssessmentFigures f = figures;
+  for (Idealisation* i : {&f.idealisation, &f.bySteelYield}) {
+    i->My = u.in(Quantity::Moment, i->My);
+    i->Mn = u.in(Quantity::Moment, i->Mn);
+    i->Ky = u.in(Quantity::Curvature, i->Ky);
+    i->phiY = u.in(Quantity::Curvature, i->phiY);
+  }
+  auto length = [&u](double& v) { v = u.in(Quantity::Length, v); };
+  length(f.length);
+  length(f.column.L);
+  length(f.column.Lsp);
+  length(f.column.Lp);
+  f.column.phiY = u.in(Quantity::Curvature, f.column.phiY);
+  f.column.P0 = u.in(Quantity::Force, f.column.P0);
+  length(f.deltaY);
+  for (LimitStateDrift* d : {&f.serviceability, &f.damageControl, &f.ultimate}) {
+    length(d->delta);
+    d->V = u.in(Quantity::Force, d->V);
+  }
+  for (DriftPoint& p : f.curve) {
+    length(p.delta);
+    p.V = u.in(Quantity::Force, p.V);
+  }
+  return f;
+}
+
 }  // namespace mphi

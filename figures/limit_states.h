@@ -6,9 +6,10 @@
 
 #include <string>
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "figures/drift.h"
 #include "section/section_data.h"
+#include "section/units.h"
 
 namespace mphi {
 
@@ -46,5 +47,9 @@ struct AssessmentFigures {
 // `section` for the bars' strength, diameter and the load.
 AssessmentFigures assessmentFigures(const SectionData& section, const Curve& curve,
                                     double length = 0);
+
+// A copy in the units: lengths, displacements, forces, moments and
+// curvatures.
+AssessmentFigures inUnits(const AssessmentFigures& figures, const Units& units);
 
 }  // namespace mphi

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "analysis/curve.h"
 #include "assessment/assessment_section.h"
+#include "curve/curve.h"
 #include "figures/curve_figures.h"
 #include "figures/limit_states.h"
-#include "report/units.h"
 #include "section/fault.h"
 #include "section/section_data.h"
+#include "section/units.h"
 #include "section_file/section_reader.h"
 
 namespace mphi {

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "figures/limit_states.h"
-#include "report/units.h"
 #include "section/section_data.h"
+#include "section/units.h"
 
 namespace mphi {
 

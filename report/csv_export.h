@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "analysis/curve.h"
-#include "report/units.h"
+#include "curve/curve.h"
+#include "section/units.h"
 
 namespace mphi {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "figures/curve_figures.h"
-#include "report/units.h"
 #include "section/section_data.h"
+#include "section/units.h"
 
 namespace mphi {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "analysis/curve.h"
+#include "curve/curve.h"
 #include "section/section_data.h"
 #include "textio/record_writer.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "report/units.h"
+#include "section/units.h"
 #include "sweep/load_sweep.h"
 
 namespace mphi {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "textio/blanks.h"
+
 namespace mphi {
 namespace {
 
@@ -82,12 +84,6 @@ bool convertNumber(const std::string& token, float& out) {
   if (!numberText(token, text)) return false;
   out = std::strtof(text.c_str(), nullptr);  // ERANGE gives +-inf, a subnormal or 0
   return true;
-}
-
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // A whole repeat count of at least 1. No list is anywhere near a billion

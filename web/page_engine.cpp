@@ -16,6 +16,7 @@
 #include "section_file/section_writer.h"
 #include "sweep/interaction_svg.h"
 #include "sweep/load_sweep.h"
+#include "textio/blanks.h"
 #include "textio/number_reader.h"
 #include "textio/number_text.h"
 
@@ -49,10 +50,6 @@ bool fieldText(const json& values, const char* name, std::string& text) {
     return true;
   }
   return false;
-}
-
-bool blank(const std::string& text) {
-  return text.find_first_not_of(" \t") == std::string::npos;
 }
 
 // At its field where the form has one; a derived constant has none, but a
@@ -120,7 +117,7 @@ std::string compute(const json& request) {
   std::string lengthText;
   if (!fieldText(request, "L", lengthText)) return refusal("L", "L is neither a number nor a text");
   double length = 0;
-  if (lengthText.find_first_not_of(" \t") != std::string::npos) {  // blank: no drift
+  if (!isBlank(lengthText)) {  // blank: no drift
     float L = 0;
     if (!readNumberToken(lengthText, L) || !(L > 0) || !std::isfinite(L)) {
       return refusal("L", "\"" + lengthText + "\" is not a positive length");
@@ -146,12 +143,12 @@ std::string compute(const json& request) {
   if (!fieldText(request, "bars_face", faceText) || !fieldText(request, "bars_side", sideText)) {
     return refusal("bars_face", "bar counts are neither numbers nor texts");
   }
-  if (!blank(faceText) || !blank(sideText)) {
+  if (!isBlank(faceText) || !isBlank(sideText)) {
     float face = 0, side = 0;
     if (!readNumberToken(faceText, face)) {
       return refusal("bars_face", "\"" + faceText + "\" is not a number");
     }
-    if (!blank(sideText) && !readNumberToken(sideText, side)) {
+    if (!isBlank(sideText) && !readNumberToken(sideText, side)) {
       return refusal("bars_side", "\"" + sideText + "\" is not a number");
     }
     assessment.bars = BarCounts{face, side};

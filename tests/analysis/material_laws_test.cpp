@@ -1,4 +1,4 @@
-#include "analysis/material_laws.h"
+#include "curve/material_laws.h"
 
 #include <gtest/gtest.h>
 

@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "batch/section_table.h"
 #include "charts/svg_chart.h"
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
 #include "section/section_values.h"
+#include "textio/csv_reader.h"
 #include "textio/formatted.h"
 #include "textio/number_text.h"
 #include "textio/text_table.h"

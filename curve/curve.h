@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "section/units.h"
+
 namespace mphi {
 
 enum class CurveEnd {
@@ -25,6 +27,10 @@ enum class CurveEnd {
 // "tension_bars", "core_crushing", "axial_capacity", "no_equilibrium",
 // "table_full", "row_cap"; "" when not known.
 const char* endName(CurveEnd end);
+
+// A curve ends, or has lost its strength, where the moment falls below this
+// share of its peak.
+constexpr double kDropToEnd = 0.8;
 
 struct CurvePoint {
   double phi = 0;        // curvature, 1/cm
@@ -99,5 +105,9 @@ struct Curve {
   double barInset = 0;      // faces to the outer bars' centres, cm
   std::vector<BarRow> layers;
 };
+
+// A copy in the units: curvatures, moments, depths and bar areas. Strains
+// and ratios stay as they are.
+Curve inUnits(const Curve& curve, const Units& units);
 
 }  // namespace mphi

@@ -1,9 +1,11 @@
 // The units the tools speak, against conversions worked by hand.
-#include "report/units.h"
+#include "section/units.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "curve/curve.h"
 
 namespace mphi {
 namespace {

@@ -1,5 +1,3 @@
-#include "report/units.h"
-
 #include "section/units.h"
 
 namespace mphi {
@@ -124,54 +122,51 @@ SectionData inUnits(const SectionData& s, const Units& u) {
   return c;
 }
 
-Curve inUnits(const Curve& curve, const Units& u) {
-  Curve c = curve;
-  auto length = [&u](double& v) { v = u.in(Quantity::Length, v); };
-  for (CurvePoint& p : c.points) {
-    p.phi = u.in(Quantity::Curvature, p.phi);
-    p.M = u.in(Quantity::Moment, p.M);
-    length(p.c);
+namespace {
+
+// As the analysis converts: T/cm2 and MPa by 0.0102, tons and newtons by
+// 9810.
+const NamedUnit kNamedUnits[] = {
+    {Quantity::Length, "mm", 1 / static_cast<double>(kMmPerCm), "mm"},
+    {Quantity::Length, "cm", 1, "cm"},
+    {Quantity::Length, "m", kCmPerM, "m"},
+    {Quantity::Stress, "mpa", kTonPerCm2InMPa, "MPa"},
+    {Quantity::Stress, "gpa", 1000 * static_cast<double>(kTonPerCm2InMPa), "GPa"},
+    {Quantity::Stress, "t/cm2", 1, "T/cm2"},
+    {Quantity::Stress, "tcm2", 1, nullptr},
+    {Quantity::Force, "kn", 1000 / static_cast<double>(kNewtonsPerTon), "kN"},
+    {Quantity::Force, "n", 1 / static_cast<double>(kNewtonsPerTon), "N"},
+    {Quantity::Force, "t", 1, "T"},
+};
+
+}  // namespace
+
+bool quantityOfUnit(const std::string& unit, Quantity& quantity) {
+  const Units base;
+  for (Quantity q : {Quantity::Length, Quantity::Force, Quantity::Stress}) {
+    if (unit == base.text(q)) {
+      quantity = q;
+      return true;
+    }
   }
-  for (KeyPoint* k : {&c.keys.firstYield, &c.keys.tensionSteelYield, &c.keys.serviceability,
-                      &c.keys.peak, &c.keys.damageControl, &c.keys.ultimate}) {
-    k->phi = u.in(Quantity::Curvature, k->phi);
-    k->M = u.in(Quantity::Moment, k->M);
-    length(k->c);
-  }
-  for (BarRow& l : c.layers) {
-    length(l.depth);
-    l.area = u.in(Quantity::Area, l.area);
-  }
-  length(c.barInset);
-  length(c.tensionDepth);
-  return c;
+  return false;
 }
 
-AssessmentFigures inUnits(const AssessmentFigures& figures, const Units& u) {
-  AssessmentFigures f = figures;
-  for (Idealisation* i : {&f.idealisation, &f.bySteelYield}) {
-    i->My = u.in(Quantity::Moment, i->My);
-    i->Mn = u.in(Quantity::Moment, i->Mn);
-    i->Ky = u.in(Quantity::Curvature, i->Ky);
-    i->phiY = u.in(Quantity::Curvature, i->phiY);
+const NamedUnit* findNamedUnit(Quantity quantity, const std::string& name) {
+  for (const NamedUnit& u : kNamedUnits) {
+    if (u.quantity == quantity && name == u.name) return &u;
   }
-  auto length = [&u](double& v) { v = u.in(Quantity::Length, v); };
-  length(f.length);
-  length(f.column.L);
-  length(f.column.Lsp);
-  length(f.column.Lp);
-  f.column.phiY = u.in(Quantity::Curvature, f.column.phiY);
-  f.column.P0 = u.in(Quantity::Force, f.column.P0);
-  length(f.deltaY);
-  for (LimitStateDrift* d : {&f.serviceability, &f.damageControl, &f.ultimate}) {
-    length(d->delta);
-    d->V = u.in(Quantity::Force, d->V);
+  return nullptr;
+}
+
+std::string namedUnits(Quantity quantity) {
+  std::string names;
+  for (const NamedUnit& u : kNamedUnits) {
+    if (u.quantity == quantity && u.shown != nullptr) {
+      names += (names.empty() ? "" : ", ") + std::string(u.shown);
+    }
   }
-  for (DriftPoint& p : f.curve) {
-    length(p.delta);
-    p.V = u.in(Quantity::Force, p.V);
-  }
-  return f;
+  return names;
 }
 
 }  // namespace mphi
