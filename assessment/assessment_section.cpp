@@ -67,11 +67,14 @@ double totalArea(const std::vector<BarLayer>& layers) {
 
 }  // namespace
 
+std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars) {
+  if (!bars) return std::nullopt;
+  if (std::optional<Fault> f = countFault("bars_face", bars->face, 2)) return f;
+  return countFault("bars_side", bars->side, 0);
+}
+
 std::optional<Fault> checkAssessment(const SectionData& s, const std::optional<BarCounts>& bars) {
-  if (bars) {
-    if (std::optional<Fault> f = countFault("bars_face", bars->face, 2)) return f;
-    if (std::optional<Fault> f = countFault("bars_side", bars->side, 0)) return f;
-  }
+  if (std::optional<Fault> f = checkBarCounts(bars)) return f;
   if (2 * barInset(s) >= std::min(s.b, s.h)) {
     return faultOf("clearb1cm", s.clearb1cm,
                    "the bars do not fit: cover, tie and bar take the whole section");

@@ -7,18 +7,11 @@
 #include <optional>
 #include <vector>
 
+#include "curve/analysis_request.h"
 #include "section/fault.h"
 #include "section/section_data.h"
 
 namespace mphi {
-
-// Explicit bars: `face` bars on each face across the bending direction,
-// corners included, and `side` bars on each side face between the corners.
-// Counts as given, checked to be whole numbers.
-struct BarCounts {
-  double face = 0;
-  double side = 0;
-};
 
 struct AssessmentMaterials {
   double fc1 = 0;                   // unconfined strength
@@ -49,9 +42,12 @@ struct AssessmentSection {
   std::vector<BarLayer> layers;  // from the compression face down
 };
 
-// The first fault of bars that do not fit or counts that are not whole
-// numbers, naming the field; the section data must have passed the data
-// check.
+// The first fault of counts that are not whole numbers from 2 (on a face)
+// or 0 (on a side) to 1000, naming the field.
+std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars);
+
+// The same, then bars that do not fit; the section data must have passed
+// the data check.
 std::optional<Fault> checkAssessment(const SectionData& section,
                                      const std::optional<BarCounts>& bars);
 

@@ -8,8 +8,10 @@
 #include "analysis/section_check.h"
 #include "frontend/output_file.h"
 #include "frontend/parallel.h"
-#include "frontend/section_result.h"
 #include "frontend/tool_status.h"
+#include "model/analysis_request.h"
+#include "model/model_table.h"
+#include "model/section_result.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "textio/blanks.h"
@@ -52,44 +54,21 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   const std::vector<std::string>& row = t.rows[index];
   const std::size_t number = request.firstRow + index + 1;
   const std::string where = "data row " + std::to_string(number);
-  auto notNumber = [&](const std::string& column, const std::string& cell) {
-    return where + ", column " + column + ": \"" + cell + "\" is not a number";
-  };
   SectionData& s = p.section;
   // The values a user gives; the ones the layout derives need no cell.
   for (const SectionValue* v : givenValues()) {
     const std::string cell = cellOf(t, row, v->name);
     if (!readCell(t, columnOf(t, v->name), cell, s.*v->member)) {
-      p.refusal = notNumber(v->name, cell);
+      p.refusal = where + ", column " + v->name + ": \"" + cell + "\" is not a number";
       return p;
     }
   }
-  const std::string model = cellOf(t, row, "model");
-  if (!isBlank(model) && !modelNamed(model, p.analysis.model)) {
-    p.refusal = where + ", column model: \"" + model + "\" is neither spec nor assessment";
+  const RequestTexts texts = {cellOf(t, row, "model"), cellOf(t, row, "bars_face"),
+                              cellOf(t, row, "bars_side"), cellOf(t, row, "L")};
+  const RequestFormat format{request.units, t.decimalComma, columnOf(t, "L").factor};
+  if (const std::optional<RequestFault> fault = readRequest(texts, format, p.analysis)) {
+    p.refusal = where + ", column " + fault->field + ": " + requestFaultText(*fault);
     return p;
-  }
-  float face = 0, side = 0, length = 0;
-  const std::string faceCell = cellOf(t, row, "bars_face"), sideCell = cellOf(t, row, "bars_side");
-  if (!isBlank(faceCell) || !isBlank(sideCell)) {
-    if (!readCell(t, {}, faceCell, face)) {
-      p.refusal = notNumber("bars_face", faceCell);
-      return p;
-    }
-    if (!isBlank(sideCell) && !readCell(t, {}, sideCell, side)) {
-      p.refusal = notNumber("bars_side", sideCell);
-      return p;
-    }
-    p.analysis.bars = BarCounts{face, side};
-  }
-  const std::string lengthCell = cellOf(t, row, "L");
-  if (!isBlank(lengthCell)) {
-    if (!readCell(t, columnOf(t, "L"), lengthCell, length) || !(length > 0) ||
-        !std::isfinite(length)) {
-      p.refusal = where + ", column L: \"" + lengthCell + "\" is not a positive length";
-      return p;
-    }
-    p.analysis.length = length;
   }
   const int idColumn = columnOf(t, "id").index;
   p.id = idColumn < 0 ? std::to_string(number) : row[static_cast<std::size_t>(idColumn)];
@@ -125,17 +104,14 @@ std::vector<std::string> cellsIn(const SectionResult& r, const std::vector<std::
 
 }  // namespace
 
-std::vector<std::string> batchColumns(bool specified, bool assessment, Model fallback,
+std::vector<std::string> batchColumns(const std::vector<Model>& ran, Model fallback,
                                       const Units& units) {
-  if (!(specified && assessment)) {
-    return resultHeader(assessment  ? Model::Assessment
-                        : specified ? Model::Specified
-                                    : fallback,
-                        units);
-  }
-  std::vector<std::string> columns = resultHeader(Model::Assessment, units);
-  for (const std::string& c : resultHeader(Model::Specified, units)) {
-    if (std::find(columns.begin(), columns.end(), c) == columns.end()) columns.push_back(c);
+  if (ran.empty()) return resultHeader(fallback, units);
+  std::vector<std::string> columns;
+  for (auto m = ran.rbegin(); m != ran.rend(); ++m) {
+    for (const std::string& c : resultHeader(*m, units)) {
+      if (std::find(columns.begin(), columns.end(), c) == columns.end()) columns.push_back(c);
+    }
   }
   return columns;
 }
@@ -170,12 +146,16 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
   header = t.header;
   header.push_back("status");
   if (crossed) header.push_back("P0_" + request.units.key(Quantity::Force));
-  for (const PreparedRow& r : rows) {
-    if (!r.refusal.empty()) continue;
-    (r.analysis.model == Model::Assessment ? result.assessmentRan : result.specifiedRan) = true;
+  for (const ModelEntry& m : modelTable()) {
+    for (const PreparedRow& r : rows) {
+      if (r.refusal.empty() && r.analysis.model == m.model) {
+        result.modelsRan.push_back(m.model);
+        break;
+      }
+    }
   }
-  const std::vector<std::string> columns = batchColumns(result.specifiedRan, result.assessmentRan,
-                                                        request.analysis.model, request.units);
+  const std::vector<std::string> columns =
+      batchColumns(result.modelsRan, request.analysis.model, request.units);
   header.insert(header.end(), columns.begin(), columns.end());
   for (std::size_t k = 0; k < result.analyses; ++k) {
     const PreparedRow& row = rows[k / perRow];
@@ -185,7 +165,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
     std::vector<std::string> results(columns.size());
     if (row.refusal.empty()) {
       results = cellsIn(analyses[k], columns, request.units);
-      if (request.sectionFiles && row.analysis.model == Model::Specified) {
+      if (request.sectionFiles && modelEntry(row.analysis.model).writesSection) {
         const std::string folder =
             crossed ? row.id + "/" + loadFolder(k % perRow + 1, perRow) : row.id;
         result.sections.push_back({folder, sectionText(analyses[k].section, analyses[k].curve)});

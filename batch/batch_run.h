@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "batch/section_table.h"
-#include "frontend/section_result.h"
+#include "model/section_result.h"
 #include "textio/text_table.h"
 
 namespace mphi {
@@ -37,14 +37,15 @@ struct BatchResult {
   TextTable table;          // the results: the table's cells, status, results
   std::size_t refused = 0;  // rows refused
   std::size_t analyses = 0;
-  std::vector<SectionFileOut> sections;              // when asked for, in row order
-  bool specifiedRan = false, assessmentRan = false;  // by rows not refused
+  std::vector<SectionFileOut> sections;  // when asked for, in row order
+  std::vector<Model> modelsRan;          // by rows not refused, in the table's order
 };
 
 // The result columns after "status": one model's when every row that runs
-// uses it (`fallback`'s when none runs); the assessment model's and then
-// the specified model's others when the rows mix them.
-std::vector<std::string> batchColumns(bool specifiedRan, bool assessmentRan, Model fallback,
+// uses it (`fallback`'s when none runs); when the rows mix models, the
+// columns of the last of them in the model table's order, then each
+// earlier one's others.
+std::vector<std::string> batchColumns(const std::vector<Model>& modelsRan, Model fallback,
                                       const Units& units);
 
 // The analyses a request makes of a table, for a progress count.

@@ -4,7 +4,7 @@
 #include "analysis/specified_model.h"
 #include "assessment/assessment_model.h"
 #include "batch/batch_run.h"
-#include "frontend/section_result.h"
+#include "model/section_result.h"
 #include "sweep/load_sweep.h"
 #include "tests/analysis/random_section.h"
 #include "tests/analysis/worked_section.h"
@@ -32,7 +32,7 @@ BENCHMARK(BM_WorkedExample)->Unit(benchmark::kMillisecond);
 // module's own cost.
 void BM_WorkedAnalysis(benchmark::State& state) {
   const mphi::SectionData s = mphi::workedSection(100);
-  for (auto _ : state) benchmark::DoNotOptimize(mphi::analyseForReport(s));
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::analyse(s, {}));
 }
 BENCHMARK(BM_WorkedAnalysis)->Unit(benchmark::kMillisecond);
 

@@ -29,7 +29,7 @@ double tensionCapacity(const SectionData& s, const Curve& curve) {
   return mainSteelArea(s, curve) * s.fy * kSpecifiedHardening;
 }
 
-CurveFigures specifiedFigures(const SectionData& s, const Curve& curve, double length) {
+CurveFigures curveFigures(const SectionData& s, const Curve& curve, double length) {
   CurveFigures r;
   r.steelRatio = mainSteelArea(s, curve) / (static_cast<double>(s.b) * s.h);
   r.length = length;

@@ -28,7 +28,7 @@ struct CurveFigures {
 };
 
 // `length` 0 leaves the drift out.
-CurveFigures specifiedFigures(const SectionData& section, const Curve& curve, double length = 0);
+CurveFigures curveFigures(const SectionData& section, const Curve& curve, double length = 0);
 
 // Whether the curve has any point beyond its origin.
 inline bool computed(const Curve& curve) {

@@ -30,8 +30,8 @@ Idealisation idealisationFrom(const Curve& curve, const KeyPoint& yield) {
   return i;
 }
 
-AssessmentFigures assessmentFigures(const SectionData& s, const Curve& curve, double length) {
-  AssessmentFigures f;
+LimitStateFigures limitStateFigures(const SectionData& s, const Curve& curve, double length) {
+  LimitStateFigures f;
   f.idealisation = idealisationFrom(curve, curve.keys.firstYield);
   f.bySteelYield = idealisationFrom(curve, curve.keys.tensionSteelYield);
   f.length = length;
@@ -51,8 +51,8 @@ AssessmentFigures assessmentFigures(const SectionData& s, const Curve& curve, do
   return f;
 }
 
-AssessmentFigures inUnits(const AssessmentFigures& figures, const Units& u) {
-  AssessmentFigures f = figures;
+LimitStateFigures inUnits(const LimitStateFigures& figures, const Units& u) {
+  LimitStateFigures f = figures;
   for (Idealisation* i : {&f.idealisation, &f.bySteelYield}) {
     i->My = u.in(Quantity::Moment, i->My);
     i->Mn = u.in(Quantity::Moment, i->Mn);

@@ -33,7 +33,7 @@ struct LimitStateDrift {
   double V = 0;        // T
 };
 
-struct AssessmentFigures {
+struct LimitStateFigures {
   Idealisation idealisation;  // from first yield
   Idealisation bySteelYield;  // from the tension steel's yield
   double length = 0;          // column length asked for, cm; 0 for none
@@ -45,11 +45,11 @@ struct AssessmentFigures {
 };
 
 // `section` for the bars' strength, diameter and the load.
-AssessmentFigures assessmentFigures(const SectionData& section, const Curve& curve,
+LimitStateFigures limitStateFigures(const SectionData& section, const Curve& curve,
                                     double length = 0);
 
 // A copy in the units: lengths, displacements, forces, moments and
 // curvatures.
-AssessmentFigures inUnits(const AssessmentFigures& figures, const Units& units);
+LimitStateFigures inUnits(const LimitStateFigures& figures, const Units& units);
 
 }  // namespace mphi

@@ -7,39 +7,30 @@
 #include <sstream>
 
 #include "frontend/tool_status.h"
+#include "model/analysis_request.h"
+#include "model/model_table.h"
 
 namespace mphi {
 
-CLI::Validator positiveNumber() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (text.empty() || *end != '\0' || !std::isfinite(value) || !(value > 0)) {
-          return "\"" + text + "\" is not a positive number";
-        }
-        return {};
-      },
-      "POSITIVE");
-}
-
 void addAnalysisOptions(CLI::App& app, AnalysisOptions& o) {
-  app.add_option("--model", o.model,
-                 "spec (default): the specified model, as mphi; assessment: the assessment "
-                 "model, for deformation capacity")
-      ->check(CLI::IsMember({"spec", "assessment"}));
-  o.barsFace = app.add_option("--bars-face", o.face,
-                              "assessment model: bars on each face across the bending direction, "
-                              "corners included (at least 2)")
+  std::string models;
+  for (const ModelEntry& m : modelTable()) {
+    models += std::string(models.empty() ? "" : "; ") + m.name +
+              (&m == &modelTable().front() ? " (default)" : "") + ": " + m.help;
+  }
+  app.add_option("--model", o.model, models)->check(CLI::IsMember(modelNames()));
+  const std::string bars = barModelWords();
+  auto* face = app.add_option("--bars-face", o.face,
+                              bars +
+                                  ": bars on each face across the bending direction, corners "
+                                  "included (at least 2)")
                    ->type_name("N");
-  o.barsSide = app.add_option("--bars-side", o.side,
-                              "assessment model: bars on each side face between the corners")
-                   ->type_name("M")
-                   ->needs(o.barsFace);
+  app.add_option("--bars-side", o.side, bars + ": bars on each side face between the corners")
+      ->type_name("M")
+      ->needs(face);
   app.add_option("--length", o.length,
                  "column length L for the drift of a cantilever (cm; m with --units t-m or si)")
-      ->type_name("L")
-      ->check(positiveNumber());
+      ->type_name("L");
   app.add_option("--units", o.units,
                  "units of what the tool prints and takes: t-cm (default: T, cm, T.cm, T/cm2), "
                  "t-m (T, m, T.m, T/m2) or si (kN, m, kN.m, MPa)")
@@ -71,26 +62,29 @@ bool parseLoads(const std::string& text, const Units& units, std::vector<float>&
   return !loads.empty();
 }
 
+namespace {
+
+// The option that gives a part of the request.
+std::string optionOf(const std::string& field) {
+  if (field == "L") return "--length";
+  std::string option = "--" + field;
+  std::replace(option.begin(), option.end(), '_', '-');
+  return option;
+}
+
+}  // namespace
+
 bool analysisOf(const AnalysisOptions& o, Analysis& a, std::string& error) {
-  modelNamed(o.model, a.model);
-  a.length = unitsOf(o).from(Quantity::Length, o.length);
-  if (o.barsFace->count() == 0) return true;
-  if (a.model != Model::Assessment) {
-    error = "--bars-face: bar counts are for the assessment model (--model assessment)";
+  const RequestFormat format{unitsOf(o)};
+  if (const std::optional<RequestFault> fault =
+          readRequest({o.model, o.face, o.side, o.length}, format, a)) {
+    error = optionOf(fault->field) + ": " + requestFaultText(*fault);
     return false;
   }
-  const struct {
-    const char* name;
-    double value, least;
-  } counts[] = {{"--bars-face", o.face, 2}, {"--bars-side", o.side, 0}};
-  for (const auto& c : counts) {
-    if (!(c.value >= c.least) || c.value != std::floor(c.value) || c.value > 1000) {
-      error = std::string(c.name) + ": " + valueText(c.value) +
-              " is not a whole number of bars from " + valueText(c.least) + " to 1000";
-      return false;
-    }
+  if (const std::optional<Fault> fault = checkRequest(a)) {
+    error = optionOf(fault->field) + " " + fault->value + ": " + fault->reason;
+    return false;
   }
-  a.bars = BarCounts{o.face, o.side};
   return true;
 }
 

@@ -5,27 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "frontend/section_result.h"
+#include "curve/analysis_request.h"
+#include "section/units.h"
 #include "textio/version.h"
 
 namespace mphi {
 
-// A number that must be finite and positive; its message names the value.
-CLI::Validator positiveNumber();
-
 // --model, --bars-face, --bars-side, --length and --units: the same words
-// for the same things in every tool.
+// for the same things in every tool, read by the one request parser.
 struct AnalysisOptions {
-  std::string model = "spec";
-  CLI::Option* barsFace = nullptr;
-  CLI::Option* barsSide = nullptr;
-  double face = 0, side = 0;
-  double length = 0;  // in the units' length
+  std::string model, face, side, length;  // as typed; empty when not given
   std::string units = "t-cm";
 };
 void addAnalysisOptions(CLI::App& app, AnalysisOptions& options);
-// What they ask for (the length in cm); false with the message when they
-// do not go together.
+// What they ask for (the length in cm); false with the message, naming the
+// option, when they cannot be read or the model cannot take them.
 bool analysisOf(const AnalysisOptions& options, Analysis& analysis, std::string& error);
 Units unitsOf(const AnalysisOptions& options);
 

@@ -7,6 +7,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -19,12 +20,13 @@
 #include <vector>
 
 #include "analysis/section_check.h"
-#include "assessment/assessment_section.h"
 #include "batch/batch_run.h"
 #include "batch/section_table.h"
 #include "frontend/parallel.h"
-#include "frontend/section_result.h"
 #include "frontend/tool_status.h"
+#include "model/analysis_request.h"
+#include "model/model_table.h"
+#include "model/section_result.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "sweep/load_sweep.h"
@@ -52,28 +54,27 @@ Units unitsNamedOrThrow(const std::string& name) {
   return units;
 }
 
-Model modelNamedOrThrow(const std::string& name) {
-  Model model = Model::Specified;
-  if (!modelNamed(name, model)) {
-    throw py::value_error("model: \"" + name + "\" is neither spec nor assessment");
-  }
-  return model;
-}
-
 int jobsOf(std::optional<int> jobs) {
   if (!jobs) return defaultJobs();
   if (*jobs < 1) throw py::value_error("jobs: " + std::to_string(*jobs) + " is not 1 or more");
   return *jobs;
 }
 
-// A column length in the units' length, as the tools' --length: 0 for none.
-double lengthOf(std::optional<double> length, const Units& units) {
-  if (!length) return 0;
-  if (!(*length > 0) || !std::isfinite(*length)) {
-    throw py::value_error("length: " + valueText(*length) + " is not a positive length in " +
-                          units.text(Quantity::Length));
+// A number as its shortest decimal text, read back by the request parser
+// as the tools read what is typed; None is not given.
+std::string textOf(std::optional<double> value) {
+  return value ? doubleText(*value) : std::string();
+}
+
+// The model and length of a call, as the tools' --model and --length,
+// onto `analysis`; ValueError naming the argument when they cannot be read.
+void readCall(const std::string& model, std::optional<double> length, const Units& units,
+              Analysis& analysis) {
+  if (const std::optional<RequestFault> fault =
+          readRequest({model, "", "", textOf(length)}, {units}, analysis)) {
+    throw py::value_error((fault->field == "L" ? "length" : fault->field) + ": " +
+                          requestFaultText(*fault));
   }
-  return units.from(Quantity::Length, *length);
 }
 
 // A value as mphi reads it from its input: the number's shortest decimal
@@ -109,9 +110,8 @@ struct Section {
 
   Analysis analysisOf(const std::string& model, std::optional<double> length) const {
     Analysis a;
-    a.model = modelNamedOrThrow(model);
     a.bars = bars;
-    a.length = lengthOf(length, units);
+    readCall(model, length, units, a);
     return a;
   }
 };
@@ -130,20 +130,20 @@ std::variant<Section, FaultTuple> makeSection(const py::dict& values,
       return faultTuple(faultOf(v->name, value, "the value is not a number"), s);
     }
   }
-  // As the tools read bar counts: to a float each.
-  const std::pair<const char*, std::optional<double>> counts[] = {{"bars_face", barsFace},
-                                                                  {"bars_side", barsSide}};
-  float stored[2] = {0, 0};
-  for (int i = 0; i < 2; ++i) {
-    if (counts[i].second && !readValue(*counts[i].second, stored[i])) {
-      return faultTuple(faultOf(counts[i].first, *counts[i].second, "the count is not a number"),
-                        s);
-    }
+  Analysis counts;
+  if (const std::optional<RequestFault> fault =
+          readRequest({"", textOf(barsFace), textOf(barsSide), ""}, {}, counts)) {
+    return faultTuple({fault->field, fault->text, "the count is not a number"}, s);
   }
-  if (barsFace || barsSide) section.bars = BarCounts{stored[0], stored[1]};
+  section.bars = counts.bars;
   if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
-  if (section.bars) {
-    if (std::optional<Fault> fault = checkAssessment(s, section.bars)) return faultTuple(*fault, s);
+  // Bars are checked by every model that takes them; a model that takes
+  // none refuses them when a curve is asked of it.
+  for (const ModelEntry& m : modelTable()) {
+    if (!section.bars || !m.takesBars) continue;
+    if (std::optional<Fault> fault = m.check(s, {m.model, section.bars, 0})) {
+      return faultTuple(*fault, s);
+    }
   }
   return section;
 }
@@ -153,13 +153,15 @@ struct CurveResult {
   SectionResult result;
   Units units;
 
+  const ModelEntry& model() const { return modelEntry(result.analysis.model); }
+
   py::object sectionText() const {
-    if (result.analysis.model != Model::Specified) return py::none();
+    if (!model().writesSection) return py::none();
     return py::bytes(mphi::sectionText(result.section, result.curve));
   }
 
   py::dict rows() const {
-    const Curve& curve = reportedCurve(result);
+    const Curve& curve = result.reported.curve;
     const std::size_t n = curve.points.size();
     py::array_t<int> row(n);
     py::array_t<double> phi(n), M(n), ef(n), c(n);
@@ -293,8 +295,7 @@ py::tuple batchRows(std::vector<std::string> header, std::vector<std::vector<std
                     std::optional<int> jobs) {
   BatchRequest request;
   request.units = unitsNamedOrThrow(units);
-  request.analysis.model = modelNamedOrThrow(model);
-  request.analysis.length = lengthOf(length, request.units);
+  readCall(model, length, request.units, request.analysis);
   request.jobs = jobsOf(jobs);
   request.firstRow = firstRow;
   request.earlierIds = std::move(earlierIds);
@@ -315,7 +316,9 @@ py::tuple batchRows(std::vector<std::string> header, std::vector<std::vector<std
     cells.emplace_back(std::make_move_iterator(row.begin() + given),
                        std::make_move_iterator(row.end()));
   }
-  return py::make_tuple(names, cells, result.specifiedRan, result.assessmentRan);
+  std::vector<std::string> ran;
+  for (Model m : result.modelsRan) ran.push_back(modelEntry(m).name);
+  return py::make_tuple(names, cells, ran);
 }
 
 }  // namespace
@@ -329,9 +332,16 @@ PYBIND11_MODULE(_mphi, m) {
   m.def("read_table", &readTable);
   m.def("batch_rows", &batchRows);
   m.def("typed_columns", &typedColumns);
-  m.def("batch_columns", [](bool specified, bool assessment, const std::string& model,
+  m.def("batch_columns", [](const std::vector<std::string>& ran, const std::string& model,
                             const std::string& units) {
-    return batchColumns(specified, assessment, modelNamedOrThrow(model), unitsNamedOrThrow(units));
+    const Units u = unitsNamedOrThrow(units);
+    std::vector<Model> models;  // in the table's order, as a batch gives them
+    for (const ModelEntry& m : modelTable()) {
+      if (std::find(ran.begin(), ran.end(), m.name) != ran.end()) models.push_back(m.model);
+    }
+    Analysis fallback;
+    readCall(model, std::nullopt, u, fallback);
+    return batchColumns(models, fallback.model, u);
   });
   py::class_<Section>(m, "Section").def("curve", &curveOf).def("sweep", &sweepOf);
   py::class_<CurveResult>(m, "Curve")
@@ -340,5 +350,9 @@ PYBIND11_MODULE(_mphi, m) {
       .def("rows", &CurveResult::rows)
       .def("end", &CurveResult::end)
       .def("status", [](const CurveResult& c) { return resultStatus(c.result, c.units); })
-      .def("model", [](const CurveResult& c) { return modelName(c.result.analysis.model); });
+      .def("key_points",
+           [](const CurveResult& c) { return c.model().keyPointsJson(c.result, c.units); })
+      .def("idealisation",
+           [](const CurveResult& c) { return c.model().idealisationJson(c.result, c.units); })
+      .def("model", [](const CurveResult& c) { return c.model().name; });
 }

@@ -1,5 +1,10 @@
 #include "section/units.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "textio/number_text.h"
+
 namespace mphi {
 namespace {
 
@@ -120,6 +125,21 @@ SectionData inUnits(const SectionData& s, const Units& u) {
     *v = static_cast<float>(u.in(Quantity::Stress, *v));
   c.P0 = static_cast<float>(u.in(Quantity::Force, c.P0));
   return c;
+}
+
+float loadOf(double value, const Units& u) {
+  return static_cast<float>(u.from(Quantity::Force, value));
+}
+
+std::string loadText(float P0, const Units& u) {
+  if (u.base()) return floatText(P0);
+  const double shown = u.in(Quantity::Force, P0);
+  char text[40];
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, shown);
+    if (loadOf(std::strtod(text, nullptr), u) == P0) break;
+  }
+  return text;
 }
 
 namespace {

@@ -57,6 +57,12 @@ bool unitsNamed(const std::string& name, Units& units);
 // A copy of the section data in the units: lengths, load and strengths.
 SectionData inUnits(const SectionData& section, const Units& units);
 
+// A load in the units' force, stored in tons the way an input value is.
+float loadOf(double value, const Units& units);
+// A load for a table, in the units' force: the shortest decimal that gives
+// back the stored float (tons) exactly.
+std::string loadText(float P0, const Units& units);
+
 // A unit a table's column may name for a length, stress or force ("mm",
 // "MPa", "kN"): the factor that turns its numbers into mphi's unit.
 struct NamedUnit {

@@ -1,9 +1,9 @@
 #include "sweep/interaction_svg.h"
 
 #include <cstdio>
-#include <functional>
 
 #include "charts/svg_chart.h"
+#include "model/model_table.h"
 #include "textio/formatted.h"
 
 namespace mphi {
@@ -12,15 +12,11 @@ namespace {
 using Q = Quantity;
 
 bool hasCurve(const LoadResult& l) {
-  return computed(reportedCurve(l.result));
+  return computed(l.result.reported.curve);
 }
 
-bool assessed(const std::vector<LoadResult>& loads) {
-  return !loads.empty() && loads.front().result.analysis.model == Model::Assessment;
-}
-
-const char* modelWords(const std::vector<LoadResult>& loads) {
-  return assessed(loads) ? "assessment model" : "specified model";
+const ModelEntry& modelOf(const std::vector<LoadResult>& loads) {
+  return loads.empty() ? modelTable().front() : modelEntry(loads.front().result.analysis.model);
 }
 
 // The section's data, for a caption under the diagram.
@@ -41,17 +37,16 @@ std::string amount(const Units& u, Q q, double v) {
 }
 
 // One quantity against the load, broken where it does not exist.
-void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const Units& u, const char* name,
-                 const char* className, const char* colour, const char* dash,
-                 const std::function<bool(const SectionResult&, double&)>& value) {
+void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const Units& u,
+                 const CapacityLine& line) {
   Series part;
-  part.colour = colour;
-  part.dash = dash;
-  part.className = className;
+  part.colour = line.colour;
+  part.dash = line.dash;
+  part.className = line.className;
   bool any = false;
   for (const LoadResult& l : loads) {
     double m = 0;
-    if (hasCurve(l) && value(l.result, m)) {
+    if (hasCurve(l) && line.moment(l.result, m)) {
       part.x.push_back(u.in(Q::Moment, m));
       part.y.push_back(u.in(Q::Force, l.P0));
       any = true;
@@ -62,12 +57,12 @@ void addCapacity(Panel& p, const std::vector<LoadResult>& loads, const Units& u,
     part.y.clear();
   }
   if (!part.x.empty()) p.series.push_back(part);
-  if (any) p.legend.push_back({name, colour, true, dash, Shape::None});
+  if (any) p.legend.push_back({line.name, line.colour, true, line.dash, Shape::None});
 }
 
 bool peakOf(const SectionResult& r, double& m) {
-  m = reportedCurve(r).keys.peak.M;
-  return reportedCurve(r).keys.peak.exists;
+  m = r.reported.curve.keys.peak.M;
+  return r.reported.curve.keys.peak.exists;
 }
 
 }  // namespace
@@ -92,35 +87,8 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   p.xUnit = u.picture(Q::Moment);
   p.yName = "Axial load P0";
   p.yUnit = u.picture(Q::Force);
-  addCapacity(p, loads, u, "Mu (peak)", "mu", "#1f4e9a", "", peakOf);
-  if (assessed(loads)) {
-    addCapacity(p, loads, u, "Mn (serviceability)", "mn", "#1e8449", "3 3",
-                [](const SectionResult& r, double& m) {
-                  m = r.curve.keys.serviceability.M;
-                  return r.curve.keys.serviceability.exists;
-                });
-    addCapacity(p, loads, u, "M at damage control", "mdc", "#c0392b", "8 5",
-                [](const SectionResult& r, double& m) {
-                  m = r.curve.keys.damageControl.M;
-                  return r.curve.keys.damageControl.exists;
-                });
-  } else {
-    addCapacity(p, loads, u, "Mn (Priestley)", "mn", "#1e8449", "3 3",
-                [](const SectionResult& r, double& m) {
-                  m = r.figures.priestley.Mn;
-                  return r.figures.priestley.available;
-                });
-    addCapacity(p, loads, u, "Mp (Caltrans)", "mp", "#c0392b", "8 5",
-                [](const SectionResult& r, double& m) {
-                  m = r.figures.caltrans.Mp;
-                  return r.figures.caltrans.state == CaltransState::Done;
-                });
-    addCapacity(p, loads, u, "My (first yield)", "my", "#7f7f7f", "2 4",
-                [](const SectionResult& r, double& m) {
-                  m = r.written.curve.keys.firstYield.M;
-                  return r.written.curve.keys.firstYield.exists;
-                });
-  }
+  addCapacity(p, loads, u, {"Mu (peak)", "mu", "#1f4e9a", "", peakOf});
+  for (const CapacityLine& line : modelOf(loads).capacities) addCapacity(p, loads, u, line);
 
   // Where the curves stop, the diagram closes to the hand values of pure
   // axial load, drawn dotted: the models give no curve there.
@@ -136,7 +104,7 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
     if (balanced == nullptr || m > balancedM) balanced = &l, balancedM = m;
   }
   if (lowest != nullptr) {
-    const Curve& curve = reportedCurve(lowest->result);
+    const Curve& curve = lowest->result.reported.curve;
     const double compression = squashLoad(section, curve);
     const double tension = -tensionCapacity(section, curve);
     double low = 0, high = 0;
@@ -186,7 +154,7 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   }
   p.legend.push_back({sectionCaption(section, u), "#111111", false, "", Shape::None});
   if (loads.empty() || lowest == nullptr) p.empty = "no load has a curve";
-  return svgPicture(std::string("P-M interaction, ") + modelWords(loads) + ": " +
+  return svgPicture(std::string("P-M interaction, ") + modelOf(loads).words + ": " +
                         formatted("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, section.b),
                                   u.in(Q::Length, section.h)) +
                         u.picture(Q::Length) + formatted(", r = %g", section.r),
@@ -207,7 +175,7 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
     s.colour = rampColour(static_cast<double>(i) / last);
     s.width = 1.6;
     s.className = "curve";
-    for (const CurvePoint& q : reportedCurve(loads[i].result).points) {
+    for (const CurvePoint& q : loads[i].result.reported.curve.points) {
       s.x.push_back(u.in(Q::Curvature, q.phi));
       s.y.push_back(u.in(Q::Moment, q.M));
     }
@@ -216,7 +184,7 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
         {"P0 = " + amount(u, Q::Force, loads[i].P0), s.colour, true, "", Shape::None});
   }
   if (p.series.empty()) p.empty = "no load has a curve";
-  return svgPicture(std::string("M-" MPHI_PHI " curves by axial load, ") + modelWords(loads) +
+  return svgPicture(std::string("M-" MPHI_PHI " curves by axial load, ") + modelOf(loads).words +
                         ": " + sectionCaption(section, u),
                     {p});
 }

@@ -1,8 +1,8 @@
 // The sweep's pictures: the P-M interaction diagram as a designer reads it
-// (load up, moment across: Mu, Mn, Mp and My for the specified model; Mu,
-// Mn and M at damage control for the assessment model; closed to the hand
-// values of pure compression and pure tension, the balanced point marked,
-// design points laid over it), and the M-phi curves of every load.
+// (load up, moment across: Mu and the model's own capacities beside it;
+// closed to the hand values of pure compression and pure tension, the
+// balanced point marked, design points laid over it), and the M-phi curves
+// of every load.
 #pragma once
 
 #include <string>

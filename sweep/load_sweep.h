@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/section_result.h"
+#include "model/section_result.h"
 #include "section/section_data.h"
 #include "textio/text_table.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "assessment/assessment_section.h"
+#include "curve/analysis_request.h"
 #include "section/section_data.h"
 
 namespace mphi {

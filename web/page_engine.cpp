@@ -6,17 +6,17 @@
 
 #include "analysis/section_check.h"
 #include "charts/svg_chart.h"
-#include "frontend/section_result.h"
 #include "frontend/tool_status.h"
-#include "report/assessment_report.h"
+#include "model/analysis_request.h"
+#include "model/model_table.h"
+#include "model/section_result.h"
 #include "report/csv_export.h"
 #include "report/summary_text.h"
-#include "report/svg_plot.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "sweep/interaction_svg.h"
 #include "sweep/load_sweep.h"
-#include "textio/blanks.h"
+#include "textio/formatted.h"
 #include "textio/number_reader.h"
 #include "textio/number_text.h"
 
@@ -62,42 +62,64 @@ std::string refusalOf(const Fault& fault, const SectionData& s) {
   return refusal(slip ? slip->field : formField ? fault.field : "", invalidDataText(fault, s));
 }
 
-// Both models' curves on one chart.
-std::string bothCurves(const SectionData& s, const Curve& specified, const Curve& assessed,
-                       const Units& u) {
+// The curves of every model that ran, on one chart.
+std::string allCurves(const SectionData& s, const std::vector<SectionResult>& results,
+                      const Units& u) {
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
   p.xUnit = u.picture(Quantity::Curvature);
   p.yName = "Moment M";
   p.yUnit = u.picture(Quantity::Moment);
-  const struct {
-    const Curve& curve;
-    const char* name;
-    const char* colour;
-    const char* className;
-  } curves[] = {{specified, "specified model", "#7f7f7f", "spec"},
-                {assessed, "assessment model", "#1f4e9a", "assessment"}};
-  for (const auto& c : curves) {
-    if (!computed(c.curve)) continue;
+  for (const SectionResult& r : results) {
+    const ModelEntry& m = modelEntry(r.analysis.model);
+    if (!computed(r.reported.curve)) continue;
     Series line;
-    line.colour = c.colour;
-    line.className = c.className;
-    for (const CurvePoint& q : c.curve.points) {
+    line.colour = m.colour;
+    line.className = m.name;
+    for (const CurvePoint& q : r.reported.curve.points) {
       line.x.push_back(u.in(Quantity::Curvature, q.phi));
       line.y.push_back(u.in(Quantity::Moment, q.M));
     }
     p.series.push_back(line);
-    p.legend.push_back(
-        {std::string(c.name) + ": " + endWords(c.curve.end), c.colour, true, "", Shape::None});
+    p.legend.push_back({std::string(m.words) + ": " + endWords(r.reported.curve.end), m.colour,
+                        true, "", Shape::None});
   }
   if (p.series.empty()) p.empty = "neither model finds a curve for this load";
-  char title[160];
-  std::snprintf(
-      title, sizeof title,
-      "M-" MPHI_PHI " curves of both models: b \xC3\x97 h = %g \xC3\x97 %g %s, P0 = %g %s",
-      u.in(Quantity::Length, s.b), u.in(Quantity::Length, s.h), u.picture(Quantity::Length).c_str(),
-      u.in(Quantity::Force, s.P0), u.picture(Quantity::Force).c_str());
-  return svgPicture(title, {p});
+  return svgPicture(
+      formatted("M-" MPHI_PHI
+                " curves of both models: b \xC3\x97 h = %g \xC3\x97 %g %s, P0 = %g %s",
+                u.in(Quantity::Length, s.b), u.in(Quantity::Length, s.h),
+                u.picture(Quantity::Length).c_str(), u.in(Quantity::Force, s.P0),
+                u.picture(Quantity::Force).c_str()),
+      {p});
+}
+
+// What the page shows of one model's result: its words, how the curve
+// ended, the report and its files, the figures' rows, the sweep.
+json modelAnswer(const SectionData& s, const SectionResult& r, const Units& u) {
+  const ModelEntry& m = modelEntry(r.analysis.model);
+  const std::vector<LoadResult> sweep =
+      sweepLoads(s, defaultLoads(s, kSweepLoads, u), r.analysis, 1, {});
+  json answer = {{"name", m.name},
+                 {"words", m.words},
+                 {"end", endName(r.curve.end)},
+                 {"end_words", endExplanation(r.reported.section, r.reported.curve, u)},
+                 {"end_attribute", m.endAttribute},
+                 {"report", resultJson(r, u)},
+                 {"csv", csvText(r.reported.curve, u)},
+                 {"svg", resultPlot(r, u)},
+                 {"interaction_svg", interactionSvg(s, sweep, u)},
+                 {"sweep_csv", sweepCsv(sweep, m.model, u)}};
+  if (m.writesSection) answer["section"] = sectionText(s, r.curve);
+  json rows = json::array();
+  for (const FigureRow& f : m.figureRows(r, u)) {
+    rows.push_back({f.group, f.label, f.id, f.value, f.digits, f.scale});
+  }
+  answer["figures"] = rows;
+  json files = json::array();
+  for (const PageFile& f : m.files) files.push_back({f.label, f.name, f.key});
+  answer["files"] = files;
+  return answer;
 }
 
 std::string compute(const json& request) {
@@ -114,97 +136,68 @@ std::string compute(const json& request) {
       return refusal(v->name, "\"" + text + "\" is not a number");
     }
   }
-  std::string lengthText;
-  if (!fieldText(request, "L", lengthText)) return refusal("L", "L is neither a number nor a text");
-  double length = 0;
-  if (!isBlank(lengthText)) {  // blank: no drift
-    float L = 0;
-    if (!readNumberToken(lengthText, L) || !(L > 0) || !std::isfinite(L)) {
-      return refusal("L", "\"" + lengthText + "\" is not a positive length");
-    }
-    length = L;
-  }
   std::string unitsText = "t-cm";
   Units u;
   if (!fieldText(request, "units", unitsText) || !unitsNamed(unitsText, u)) {
     return refusal("units", "\"" + unitsText + "\" is not t-cm, t-m or si");
   }
-  std::string modelText = "both";
-  if (!fieldText(request, "model", modelText)) return refusal("model", "the model is not a text");
-  const bool both = modelText == "both";
-  Model model = Model::Specified;
-  if (!both && !modelNamed(modelText, model)) {
-    return refusal("model", "\"" + modelText + "\" is not spec, assessment or both");
-  }
-  Analysis assessment;
-  assessment.model = Model::Assessment;
-  assessment.length = length;
-  std::string faceText, sideText;
-  if (!fieldText(request, "bars_face", faceText) || !fieldText(request, "bars_side", sideText)) {
-    return refusal("bars_face", "bar counts are neither numbers nor texts");
-  }
-  if (!isBlank(faceText) || !isBlank(sideText)) {
-    float face = 0, side = 0;
-    if (!readNumberToken(faceText, face)) {
-      return refusal("bars_face", "\"" + faceText + "\" is not a number");
+  // "both": every model, each with the bar counts only where it takes them.
+  RequestTexts texts;
+  texts.model = "both";
+  const struct {
+    const char* name;
+    std::string& text;
+  } fields[] = {{"model", texts.model},
+                {"bars_face", texts.barsFace},
+                {"bars_side", texts.barsSide},
+                {"L", texts.length}};
+  for (const auto& f : fields) {
+    if (!fieldText(request, f.name, f.text)) {
+      return refusal(f.name, std::string(f.name) + " is neither a number nor a text");
     }
-    if (!isBlank(sideText) && !readNumberToken(sideText, side)) {
-      return refusal("bars_side", "\"" + sideText + "\" is not a number");
-    }
-    assessment.bars = BarCounts{face, side};
+  }
+  const bool every = texts.model == "both";
+  if (every) texts.model.clear();
+  if (!every && findModel(texts.model) == nullptr) {
+    return refusal("model", "\"" + texts.model + "\" is not " + modelNameList(", ") + " or both");
+  }
+  Analysis asked;
+  // The form's length is in cm, as its section values are.
+  if (const std::optional<RequestFault> fault = readRequest(texts, {u, false, 1}, asked)) {
+    return refusal(fault->field, requestFaultText(*fault));
   }
   if (const std::optional<Fault> fault = prepareSection(s)) return refusalOf(*fault, s);
-  const bool withSpecified = both || model == Model::Specified;
-  const bool withAssessment = both || model == Model::Assessment;
-  if (!withAssessment && assessment.bars) {
-    return refusal("bars_face", "bar counts are for the assessment model");
-  }
-  if (withAssessment) {
-    if (const std::optional<Fault> fault = checkAnalysis(s, assessment)) {
-      return refusalOf(*fault, s);
-    }
+  std::vector<Analysis> analyses;
+  for (const ModelEntry& m : modelTable()) {
+    if (!every && m.model != asked.model) continue;
+    Analysis a = asked;
+    a.model = m.model;
+    if (every && !m.takesBars) a.bars.reset();
+    if (const std::optional<Fault> fault = checkAnalysis(s, a)) return refusalOf(*fault, s);
+    analyses.push_back(a);
   }
 
-  json answer = {{"ok", true}};
-  const std::vector<float> loads = defaultLoads(s, kSweepLoads, u);
-  SectionResult specified, assessed;
-  if (withSpecified) {
-    specified = analyseForReport(s, length);
-    const SectionData& ws = specified.written.section;
-    const Curve& wc = specified.written.curve;
-    const std::vector<LoadResult> sweep = sweepLoads(s, loads, specified.analysis, 1, {});
-    answer["spec"] = {{"section", sectionText(s, specified.curve)},
-                      {"report", resultJson(specified, u)},
-                      {"csv", csvText(wc, u)},
-                      {"svg", svgPlot(ws, wc, specified.figures, u)},
-                      {"interaction_svg", interactionSvg(s, sweep, u)},
-                      {"sweep_csv", sweepCsv(sweep, Model::Specified, u)},
-                      {"end", endName(specified.curve.end)},
-                      {"end_words", endExplanation(ws, wc, u)}};
+  json answer = {{"ok", true}, {"models", json::array()}};
+  std::vector<SectionResult> results;
+  for (const Analysis& a : analyses) {
+    results.push_back(analyse(s, a));
+    answer["models"].push_back(modelAnswer(s, results.back(), u));
   }
-  if (withAssessment) {
-    assessed = analyse(s, assessment);
-    const std::vector<LoadResult> sweep = sweepLoads(s, loads, assessment, 1, {});
-    answer["assessment"] = {{"report", resultJson(assessed, u)},
-                            {"csv", csvText(assessed.curve, u)},
-                            {"svg", assessmentPlot(s, assessed.curve, assessed.assessment, u)},
-                            {"interaction_svg", interactionSvg(s, sweep, u)},
-                            {"sweep_csv", sweepCsv(sweep, Model::Assessment, u)},
-                            {"end", endName(assessed.curve.end)},
-                            {"end_words", endExplanation(s, assessed.curve, u)}};
-  }
-  if (both) answer["models_svg"] = bothCurves(s, specified.written.curve, assessed.curve, u);
+  if (results.size() > 1) answer["models_svg"] = allCurves(s, results, u);
   return answerText(answer);
 }
 
-// The given values as the form shows them, from the one description.
+// The given values as the form shows them, from the one description, and
+// the models it offers.
 std::string describe() {
   json values = json::array();
   for (const SectionValue* v : givenValues()) {
     values.push_back(
         {{"name", v->name}, {"unit", v->unit}, {"meaning", v->meaning}, {"example", v->example}});
   }
-  return answerText({{"ok", true}, {"values", values}});
+  json models = json::array();
+  for (const ModelEntry& m : modelTable()) models.push_back({{"name", m.name}, {"words", m.words}});
+  return answerText({{"ok", true}, {"values", values}, {"models", models}});
 }
 
 }  // namespace

@@ -183,20 +183,14 @@ class Curve:
     def key_points(self):
         """First yield, the peak and the ultimate point (spec model), or
         every limit-state point of the assessment model, as dicts."""
-        d = self.to_dict()
-        if self.model == "assessment":
-            return d["key_points"]
-        return {name: d[name] for name in ("first_yield", "peak", "ultimate")}
+        return json.loads(self._native.key_points())
 
     @property
     def idealisation(self):
         """The bilinear idealisations with their curvature ductility: the
         spec model's "caltrans" and "priestley", the assessment model's
         one (its figures at the top level, None when it does not exist)."""
-        d = self.to_dict()
-        if self.model == "assessment":
-            return d["idealisation"]
-        return {name: d[name] for name in ("caltrans", "priestley")}
+        return json.loads(self._native.idealisation())
 
     @property
     def drift(self):
@@ -291,6 +285,6 @@ def batch(table, model="spec", units="t-cm", length=None, jobs=None):
     """
     read = _read(table)
     _, header, rows, decimal_comma, _ = read
-    names, cells, _, _ = _mphi.batch_rows(header, rows, decimal_comma, 0, {},
-                                          model, units, length, jobs)
+    names, cells, _ = _mphi.batch_rows(header, rows, decimal_comma, 0, {},
+                                       model, units, length, jobs)
     return _assemble(read, names, cells)

@@ -71,11 +71,10 @@ def batch(table, client=None, partitions=None, model="spec", units="t-cm", lengt
             client.close()
             cluster.close()
 
-    ran_spec = any(answer[2] for answer in answers)
-    ran_assessment = any(answer[3] for answer in answers)
-    names = ["status"] + _mphi.batch_columns(ran_spec, ran_assessment, model, units)
+    ran = sorted({name for answer in answers for name in answer[2]})
+    names = ["status"] + _mphi.batch_columns(ran, model, units)
     cells = []
-    for part_names, part_cells, _, _ in answers:
+    for part_names, part_cells, _ in answers:
         where = [part_names.index(n) if n in part_names else -1 for n in names]
         cells += [[row[i] if i >= 0 else "" for i in where] for row in part_cells]
     if not answers:  # a table without rows

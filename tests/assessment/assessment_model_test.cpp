@@ -77,7 +77,7 @@ TEST(AssessmentModelTest, WorkedExample) {
   expectRelative(c.keys.damageControl.epsCore, a.m.ecu, 1e-9, "core edge at ecu");
   expectRelative(c.keys.tensionSteelYield.epsTension, a.m.ey, 1e-9, "tension bars at ey");
 
-  const AssessmentFigures f = assessmentFigures(s, c, 200);
+  const LimitStateFigures f = limitStateFigures(s, c, 200);
   ASSERT_TRUE(f.idealisation.available);
   expectRelative(f.idealisation.phiY, 1.32263e-4, 1e-5, "phi_y");
   expectRelative(f.idealisation.muPhiU, 13.949, 1e-4, "mu_phi");
@@ -92,7 +92,7 @@ TEST(AssessmentModelTest, ExplicitBarsWorkedExample) {
   const SectionData s = column60();
   const Curve c = assessmentCurve(s, kTwelveBars);
   expectRelative(c.keys.peak.M, 9532.65, 1e-5, "peak");
-  const AssessmentFigures f = assessmentFigures(s, c, 300);
+  const LimitStateFigures f = limitStateFigures(s, c, 300);
   expectRelative(f.idealisation.muPhiU, 10.340, 1e-4, "mu_phi");
   expectRelative(f.ultimate.drift, 0.04066, 1e-3, "drift_u");
 }
@@ -213,7 +213,7 @@ TEST(AssessmentModelTest, DuctilityRisesAsTheTiesCloseUp) {
   double previous = 0;
   for (float spacing : {20.0f, 15.0f, 10.0f, 7.5f, 5.0f}) {
     const SectionData s = section([spacing](SectionData& d) { d.sccm = spacing; });
-    const AssessmentFigures f = assessmentFigures(s, assessmentCurve(s, std::nullopt));
+    const LimitStateFigures f = limitStateFigures(s, assessmentCurve(s, std::nullopt));
     ASSERT_TRUE(f.idealisation.available) << spacing;
     EXPECT_GT(f.idealisation.muPhiU, previous * 1.05) << "ties at " << spacing << " cm";
     previous = f.idealisation.muPhiU;

@@ -57,17 +57,18 @@ TEST(BatchRunTest, ColumnsOfTheModelsThatRan) {
   const Units units;
   const std::vector<std::string> spec = resultHeader(Model::Specified, units);
   const std::vector<std::string> assessed = resultHeader(Model::Assessment, units);
-  EXPECT_EQ(batchColumns(true, false, Model::Assessment, units), spec);
-  EXPECT_EQ(batchColumns(false, true, Model::Specified, units), assessed);
-  EXPECT_EQ(batchColumns(false, false, Model::Assessment, units), assessed);
-  const std::vector<std::string> both = batchColumns(true, true, Model::Specified, units);
+  EXPECT_EQ(batchColumns({Model::Specified}, Model::Assessment, units), spec);
+  EXPECT_EQ(batchColumns({Model::Assessment}, Model::Specified, units), assessed);
+  EXPECT_EQ(batchColumns({}, Model::Assessment, units), assessed);
+  const std::vector<std::string> both =
+      batchColumns({Model::Specified, Model::Assessment}, Model::Specified, units);
   EXPECT_EQ(std::vector<std::string>(both.begin(), both.begin() + assessed.size()), assessed);
   for (const std::string& c : spec) EXPECT_EQ(std::count(both.begin(), both.end(), c), 1) << c;
 
   const SectionTable whole = parseSectionTable(table());
   const BatchResult first = part(whole, 0, 1), rest = part(whole, 1, 5);
-  EXPECT_TRUE(first.specifiedRan && !first.assessmentRan);
-  EXPECT_TRUE(rest.specifiedRan && rest.assessmentRan);
+  EXPECT_EQ(first.modelsRan, std::vector<Model>{Model::Specified});
+  EXPECT_EQ(rest.modelsRan, (std::vector<Model>{Model::Specified, Model::Assessment}));
 }
 
 // Cells already read go through the same column rules as a file.

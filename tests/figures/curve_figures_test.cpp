@@ -11,7 +11,7 @@ namespace {
 // The worked example, with the figures worked out independently.
 TEST(CurveFiguresTest, WorkedExample) {
   const SectionFile f = workedFile();
-  const CurveFigures r = specifiedFigures(f.section, f.curve, 200);
+  const CurveFigures r = curveFigures(f.section, f.curve, 200);
   EXPECT_NEAR(r.steelRatio, 0.02, 1e-6);
 
   ASSERT_EQ(r.caltrans.state, CaltransState::Done);
@@ -48,7 +48,7 @@ TEST(CurveFiguresTest, SkipsZeroRowsAndTellsHowTheCurveEnded) {
   rows[10] = {};  // an abandoned step
   Curve c = curveFromTable(rows, 0, 0, 34);
   c.end = CurveEnd::TableFull;
-  CurveFigures r = specifiedFigures(s, c, 100);
+  CurveFigures r = curveFigures(s, c, 100);
   EXPECT_EQ(c.points.size(), 499u);
   EXPECT_EQ(r.caltrans.state, CaltransState::NoYield);
   EXPECT_FALSE(r.priestley.yielded);
@@ -61,7 +61,7 @@ TEST(CurveFiguresTest, SkipsZeroRowsAndTellsHowTheCurveEnded) {
   rows.resize(3);
   rows[1] = rows[2] = {};
   c = curveFromTable(rows, 0, 0, 34);
-  r = specifiedFigures(s, c);
+  r = curveFigures(s, c);
   EXPECT_FALSE(r.priestley.available);
   EXPECT_NE(summaryText(s, c, r).find("no row balanced the axial load: no figures"),
             std::string::npos);

@@ -211,7 +211,7 @@ def test_sweep_loads_in_the_units(units, loads):
 
 @pytest.mark.parametrize("call,words", [
     (lambda s: s.curve(100, model="both"), 'model: "both" is neither spec nor assessment'),
-    (lambda s: s.curve(100, length=-1), "length: -1 is not a positive length in cm"),
+    (lambda s: s.curve(100, length=-1), 'length: "-1" is not a positive length'),
     (lambda s: s.sweep(jobs=0), "jobs: 0 is not 1 or more"),
     (lambda s: s.sweep(count=1), "count: 1 is not 2 or more"),
     (lambda s: s.sweep(loads=[1, float("inf")]), "loads: Infinity is not a load"),

@@ -65,10 +65,10 @@ for want in '"end": "core_crushing"' '"mu_phi_u": 13.94' '"governed": "core ecu"
 done
 [ "$(wc -l <a.csv)" = 203 ] || { echo "assessment CSV should have 202 rows"; failed=1; }
 head -c 5 a.svg | grep -q '<?xml' || { echo "no assessment SVG"; failed=1; }
-refuse "bars with the specified model" 2 "mphi-report: --bars-face: bar counts are for the assessment model" \
+refuse "bars with the specified model" 2 "mphi-report: --bars-face 4: bar counts are for the assessment model" \
   --input "$input" --bars-face 4
 refuse "assessment from SECTION" 2 "mphi-report: --model assessment needs --input" --model assessment
-refuse "half a bar" 2 "mphi-report: --bars-face: 2.5 is not a whole number of bars" \
+refuse "half a bar" 2 "mphi-report: --bars-face 2.5: the number of bars must be a whole number" \
   --input "$input" --model assessment --bars-face 2.5
 sed '3s/.*/25/' "$input" >thick.in  # main bars of 25 cm
 refuse "bars that do not fit" 65 "mphi-report: thick.in: invalid section data: clearb1cm = 5: the bars do not fit" \
@@ -98,7 +98,7 @@ sed '11s/893.4188/893.4x88/' "$worked" >letter
 refuse "field not a number" 2 "mphi-report: letter:11: \"   893.4x88    \" is not a number field" letter
 refuse "unknown option" 2 "mphi-report: The following argument was not expected: --plot" --plot SECTION
 refuse "two inputs" 2 "mphi-report: The following argument was not expected: SECTION" SECTION SECTION
-refuse "bad length" 2 'mphi-report: --length: "0" is not a positive number' --length 0 SECTION
+refuse "bad length" 2 'mphi-report: --length: "0" is not a positive length' --length 0 SECTION
 "$report" SECTION --svg "$work/no/such/dir/plot.svg" >out 2>err
 check "unwritable SVG" 1 $?
 grep -qxF "mphi-report: cannot write $work/no/such/dir/plot.svg: No such file or directory" err \

@@ -112,10 +112,9 @@ namespace {
 LoadResult loadWithPeak(float P0, double Mu, bool curve = true) {
   LoadResult l;
   l.P0 = P0;
-  l.result.analysis.model = Model::Assessment;  // its own curve is the reported one
-  l.result.curve.points.resize(curve ? 2 : 1);
-  l.result.curve.keys.peak.exists = curve;
-  l.result.curve.keys.peak.M = Mu;
+  l.result.reported.curve.points.resize(curve ? 2 : 1);
+  l.result.reported.curve.keys.peak.exists = curve;
+  l.result.reported.curve.keys.peak.M = Mu;
   return l;
 }
 

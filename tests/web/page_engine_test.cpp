@@ -79,14 +79,18 @@ TEST(PageEngineTest, AnswersEveryRequest) {
       R"({"values":{"b":40,"h":35,"clearb1cm":5,"dcm":1.9,"dbcm":1.3,"sccm":10,"fc":0.21,)"
       R"("fy":4.2,"fsy":2.8,"Es":2100,"P0":100,"r":0.02},"L":200})"));
   ASSERT_TRUE(worked["ok"].get<bool>()) << worked["message"];
-  EXPECT_EQ(worked["spec"]["end"], "0.8Mu");
-  EXPECT_EQ(worked["assessment"]["end"], "core_crushing");
+  ASSERT_EQ(worked["models"].size(), 2u);
+  EXPECT_EQ(worked["models"][0]["end"], "0.8Mu");
+  EXPECT_TRUE(worked["models"][0].contains("section"));
+  EXPECT_EQ(worked["models"][1]["end"], "core_crushing");
+  EXPECT_FALSE(worked["models"][1].contains("section"));
   EXPECT_NE(worked["models_svg"].get<std::string>().find("class=\"assessment\""),
             std::string::npos);
   const auto described = nlohmann::json::parse(computePage(R"({"describe":true})"));
   ASSERT_EQ(described["values"].size(), 12u);
   EXPECT_EQ(described["values"][0]["name"], "b");
   EXPECT_EQ(described["values"][11]["example"], "0.02");
+  EXPECT_EQ(described["models"].size(), 2u);
 }
 
 }  // namespace

@@ -1,23 +1,19 @@
 // mphi-report: the figures of a moment-curvature curve, read from a SECTION
 // file written by mphi or worked out in process from mphi's 22 values with
-// either model: key points, idealisations with the curvature ductility and,
+// any model: key points, idealisations with the curvature ductility and,
 // for a column length, the drift; as text or JSON, with an SVG plot and a
 // CSV table on request.
 #include <iostream>
 #include <string>
 
-#include "figures/curve_figures.h"
 #include "frontend/command_line.h"
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
-#include "frontend/section_result.h"
 #include "frontend/section_source.h"
 #include "frontend/tool_status.h"
-#include "report/assessment_report.h"
+#include "model/model_table.h"
+#include "model/section_result.h"
 #include "report/csv_export.h"
-#include "report/summary_json.h"
-#include "report/summary_text.h"
-#include "report/svg_plot.h"
 #include "section_file/section_reader.h"
 #include "section_file/section_writer.h"
 
@@ -34,17 +30,19 @@ struct Wanted {
   std::string svg, csv, out;
 };
 
-// The report of the specified model's curve as SECTION holds it.
-int reportSpecified(const std::string& heading, const mphi::SectionData& section,
-                    const mphi::Curve& curve, const mphi::CurveFigures& figures,
-                    const mphi::Units& u, const Wanted& w, mphi::Outputs& out) {
-  mphi::printOutput(out, "the summary",
-                    w.json ? mphi::summaryJson(section, curve, figures, u)
-                           : std::string(kTool) + ": " + heading + "\n" +
-                                 mphi::summaryText(section, curve, figures, u));
-  if (!w.svg.empty()) mphi::writeOutput(out, w.svg, mphi::svgPlot(section, curve, figures, u));
-  if (!w.csv.empty()) mphi::writeOutput(out, w.csv, mphi::csvText(curve, u));
-  return out.status;
+// The result of SECTION file `file`, or the status to exit with.
+int readFile(const std::string& file, double length, mphi::SectionResult& r) {
+  std::string text, reason;
+  if (!mphi::readWholeFile(file, text, reason)) {
+    return fail("cannot open " + file + ": " + reason, mphi::kExitUsage);
+  }
+  const mphi::ParsedSection parsed = mphi::parseSectionFile(text);
+  if (!parsed.ok) {
+    return fail(file + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
+                mphi::kExitUsage);
+  }
+  r = mphi::resultOfFile(parsed.file, length);
+  return -1;
 }
 
 }  // namespace
@@ -55,10 +53,10 @@ int main(int argc, char** argv) {
   mphi::AnalysisOptions options;
   CLI::App app{
       "Reads FILE (default SECTION), a results file written by mphi, or with --input works the\n"
-      "curve out in process from the 22 values mphi reads, with --model spec (as mphi) or\n"
-      "assessment. Prints the section, first yield, peak, the ultimate point, how the curve\n"
-      "ended, the idealisations with the curvature ductility, and with --length the drift of\n"
-      "a cantilever column (units T, cm).\n"
+      "curve out in process from the 22 values mphi reads, with the model --model names\n"
+      "(default: mphi's own). Prints the section, first yield, peak, the ultimate point, how\n"
+      "the curve ended, the idealisations with the curvature ductility, and with --length the\n"
+      "drift of a cantilever column (units T, cm).\n"
       "Exit status: 0 done; 1 an output file could not be written; 2 bad arguments or file;\n"
       "for --input, mphi's own status for bad input (24, 59, 64, 39, or 65).",
       kTool};
@@ -70,7 +68,7 @@ int main(int argc, char** argv) {
   app.add_option("--svg", wanted.svg, "also draw the curve as an SVG picture")
       ->type_name("OUT.svg");
   app.add_option("--csv", wanted.csv, "also write the computed rows as CSV")->type_name("OUT.csv");
-  app.add_option("--out", wanted.out, "with --input and the specified model: write DIR/SECTION")
+  app.add_option("--out", wanted.out, "with --input and mphi's own model: write DIR/SECTION")
       ->type_name("DIR");
   app.add_flag("--json", wanted.json, "print one JSON object instead of the text");
   mphi::addVersion(app, kTool);
@@ -79,55 +77,42 @@ int main(int argc, char** argv) {
   mphi::Analysis analysis;
   std::string error;
   if (!mphi::analysisOf(options, analysis, error)) return fail(error, mphi::kExitUsage);
+  const mphi::ModelEntry& model = mphi::modelEntry(analysis.model);
   const mphi::Units units = mphi::unitsOf(options);
   mphi::Outputs out{kTool};
 
+  mphi::SectionResult r;
+  std::string heading = input;
   if (input.empty()) {
-    if (analysis.model != mphi::Model::Specified) {
-      return fail("--model assessment needs --input: SECTION holds the specified model's curve",
+    if (!model.writesSection) {
+      return fail(std::string("--model ") + model.name + " needs --input: SECTION holds the " +
+                      mphi::sectionModel().words + "'s curve",
                   mphi::kExitUsage);
     }
     if (!wanted.out.empty()) return fail("--out needs --input", mphi::kExitUsage);
-    std::string text, reason;
-    if (!mphi::readWholeFile(file, text, reason)) {
-      return fail("cannot open " + file + ": " + reason, mphi::kExitUsage);
+    if (int status = readFile(file, analysis.length, r); status >= 0) return status;
+    heading = file;
+  } else {
+    const mphi::SectionSource in = mphi::readSectionSource(input);
+    if (in.status != 0) return fail(in.error, in.status);
+    if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
+      return fail(input + ": " + mphi::invalidDataText(*fault, in.section), mphi::kExitInvalidData);
     }
-    const mphi::ParsedSection parsed = mphi::parseSectionFile(text);
-    if (!parsed.ok) {
-      return fail(file + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
+    if (!model.writesSection && !wanted.out.empty()) {
+      return fail(std::string("--out: the ") + model.words + " writes no SECTION",
                   mphi::kExitUsage);
     }
-    const mphi::SectionFile& read = parsed.file;
-    return reportSpecified(file, read.section, read.curve,
-                           mphi::specifiedFigures(read.section, read.curve, analysis.length), units,
-                           wanted, out);
-  }
-
-  const mphi::SectionSource in = mphi::readSectionSource(input);
-  if (in.status != 0) return fail(in.error, in.status);
-  if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
-    return fail(input + ": " + mphi::invalidDataText(*fault, in.section), mphi::kExitInvalidData);
-  }
-  if (analysis.model == mphi::Model::Assessment && !wanted.out.empty()) {
-    return fail("--out: the assessment model writes no SECTION", mphi::kExitUsage);
-  }
-  const mphi::SectionResult r = mphi::analyse(in.section, analysis);
-  if (analysis.model == mphi::Model::Specified) {
+    r = mphi::analyse(in.section, analysis);
     if (!wanted.out.empty()) {
       mphi::writeInFolder(out, wanted.out, "SECTION", mphi::sectionText(r.section, r.curve));
     }
-    return reportSpecified(input, r.written.section, r.written.curve, r.figures, units, wanted,
-                           out);
   }
   mphi::printOutput(out, "the summary",
                     wanted.json
                         ? mphi::resultJson(r, units)
-                        : std::string(kTool) + ": " + input + "\n" +
-                              mphi::assessmentText(r.section, r.curve, r.assessment, units));
-  if (!wanted.svg.empty()) {
-    mphi::writeOutput(out, wanted.svg,
-                      mphi::assessmentPlot(r.section, r.curve, r.assessment, units));
-  }
-  if (!wanted.csv.empty()) mphi::writeOutput(out, wanted.csv, mphi::csvText(r.curve, units));
+                        : std::string(kTool) + ": " + heading + "\n" + mphi::resultText(r, units));
+  if (!wanted.svg.empty()) mphi::writeOutput(out, wanted.svg, mphi::resultPlot(r, units));
+  if (!wanted.csv.empty())
+    mphi::writeOutput(out, wanted.csv, mphi::csvText(r.reported.curve, units));
   return out.status;
 }

@@ -10,6 +10,7 @@
 #include "frontend/progress.h"
 #include "frontend/section_source.h"
 #include "frontend/tool_status.h"
+#include "model/model_table.h"
 #include "section_file/section_writer.h"
 #include "sweep/interaction_svg.h"
 #include "sweep/load_sweep.h"
@@ -80,8 +81,9 @@ int main(int argc, char** argv) {
     design.push_back(
         {units.from(mphi::Quantity::Force, pair[0]), units.from(mphi::Quantity::Moment, pair[1])});
   }
-  if (analysis.model == mphi::Model::Assessment && !outDir.empty()) {
-    return fail("--out: the assessment model writes no SECTION", mphi::kExitUsage);
+  const mphi::ModelEntry& model = mphi::modelEntry(analysis.model);
+  if (!model.writesSection && !outDir.empty()) {
+    return fail(std::string("--out: the ") + model.words + " writes no SECTION", mphi::kExitUsage);
   }
   const mphi::SectionSource in = mphi::readSectionSource(input);
   if (in.status != 0) return fail(in.error, in.status);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include "charts/svg_chart.h"
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
+#include "model/model_table.h"
 #include "section/section_values.h"
 #include "textio/csv_reader.h"
 #include "textio/formatted.h"
@@ -31,8 +33,6 @@
 namespace {
 
 using namespace mphi;
-
-const char* const kModels[] = {"spec", "assessment"};
 
 // One specimen's prediction by one model.
 struct Prediction {
@@ -48,13 +48,12 @@ std::string batchTable(const std::vector<Specimen>& specimens) {
   for (const SectionValue* v : givenValues()) header.push_back(v->name);
   std::string csv = csvLine(header) + "\n";
   for (const Specimen& s : specimens) {
-    for (const char* model : kModels) {
-      const bool assessment = std::string(model) == "assessment";
-      std::vector<std::string> row = {s.id + "." + model,
+    for (const ModelEntry& m : modelTable()) {
+      std::vector<std::string> row = {s.id + "." + m.name,
                                       s.id,
-                                      model,
-                                      assessment ? doubleText(s.bars.face) : "",
-                                      assessment ? doubleText(s.bars.side) : "",
+                                      m.name,
+                                      m.takesBars ? doubleText(s.bars.face) : "",
+                                      m.takesBars ? doubleText(s.bars.side) : "",
                                       doubleText(s.lengthCm)};
       for (const SectionValue* v : givenValues()) row.push_back(floatText(s.section.*v->member));
       csv += csvLine(row) + "\n";
@@ -80,8 +79,7 @@ std::string missingReason(const Prediction& p, bool drift) {
   if (p.status != "ok" && p.status.rfind("too few", 0) != 0) return p.status.substr(0, 60);
   if (!drift) return "no peak moment";
   if (p.status.rfind("too few", 0) == 0) return "too few rows to idealise";
-  return p.model == "spec" ? "no first yield, so no yield curvature"
-                           : "no yield curvature (first yield or serviceability not reached)";
+  return "no yield curvature (first yield, or the point that sets Mn, not reached)";
 }
 
 std::string statisticsRow(const char* what, const RatioStatistics& s) {
@@ -97,13 +95,7 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
   p.xUnit = unit;
   p.yName = std::string("Measured ") + what;
   p.yUnit = unit;
-  const struct {
-    const char* model;
-    Shape shape;
-    const char* colour;
-    const char* words;
-  } looks[] = {{"spec", Shape::Circle, "#7f7f7f", "specified model"},
-               {"assessment", Shape::Square, "#1f4e9a", "assessment model"}};
+  const Shape shapes[] = {Shape::Circle, Shape::Square, Shape::Diamond, Shape::Triangle};
   // Predictions far beyond every measurement would squeeze the rest into a
   // corner: they are drawn at the edge, and said so.
   double largest = 0, largestPrediction = 0;
@@ -114,7 +106,14 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
     }
   }
   largest = std::min(std::max(largest, largestPrediction), 2 * largest);
-  for (const auto& look : looks) {
+  for (std::size_t index = 0; index < modelTable().size(); ++index) {
+    const ModelEntry& m = modelTable()[index];
+    const struct {
+      const char* model;
+      Shape shape;
+      const char* colour;
+      const char* words;
+    } look = {m.name, shapes[index % 4], m.colour, m.words};
     int count = 0, beyond = 0;
     for (const Specimen& s : specimens) {
       if (drift && s.driftFlag != "both") continue;
@@ -210,7 +209,8 @@ int main(int argc, char** argv) {
       "drift_cap_pct,drift_pred_pct,drift_ratio\n";
   std::string summary = formatted(
       "%zu laboratory tests of rectangular tied columns, both models.\n\n", specimens.size());
-  for (const char* model : kModels) {
+  for (const ModelEntry& entry : modelTable()) {
+    const char* model = entry.name;
     std::map<std::string, std::vector<double>> strength;
     std::vector<double> driftRatio, measured, predicted;
     std::map<std::string, int> noStrength, noDrift;
@@ -244,8 +244,9 @@ int main(int argc, char** argv) {
         }
       }
     }
-    summary +=
-        formatted("### %s model\n\n", std::string(model) == "spec" ? "Specified" : "Assessment");
+    std::string heading = entry.words;
+    heading[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(heading[0])));
+    summary += "### " + heading + "\n\n";
     summary += "| Feff,max / (Mu/L) | n | mean | CoV | median | min | max |\n";
     summary += "|---|---|---|---|---|---|---|\n";
     for (const char* group : {"Flexure", "Flexure-Shear", "All"}) {

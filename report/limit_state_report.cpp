@@ -1,4 +1,4 @@
-#include "report/assessment_report.h"
+#include "report/limit_state_report.h"
 
 #include <cmath>
 #include <cstdio>
@@ -64,7 +64,7 @@ json idealisationJson(const Idealisation& i, const Units& u) {
           {"mu_phi_dc", i.muPhiDc},         {"mu_phi_u", i.muPhiU}};
 }
 
-json limitStateJson(const LimitStateDrift& d, const Units& u) {
+json driftStateJson(const LimitStateDrift& d, const Units& u) {
   return {{"delta_" + u.key(Q::Length), d.delta},
           {"drift", d.drift},
           {"mu_delta", d.muDelta},
@@ -95,15 +95,15 @@ std::vector<NamedKeyPoint> namedKeyPoints(const Curve& c) {
           {"ultimate", "ultimate", &k.ultimate}};
 }
 
-std::string assessmentText(const SectionData& section, const Curve& curve,
-                           const AssessmentFigures& figures, const Units& u) {
+std::string limitStateText(const SectionData& section, const Curve& curve,
+                           const LimitStateFigures& figures, const char* words, const Units& u) {
   const SectionData s = inUnits(section, u);
   const Curve c = inUnits(curve, u);
-  const AssessmentFigures f = inUnits(figures, u);
+  const LimitStateFigures f = inUnits(figures, u);
   const MaterialConstants& m = c.constants;
   const std::string length = u.text(Q::Length), force = u.text(Q::Force),
                     stress = u.text(Q::Stress);
-  std::string t = "Section (units " + force + ", " + length + "), assessment model\n";
+  std::string t = "Section (units " + force + ", " + length + "), " + words + "\n";
   t += formatted("  b = %g ", s.b) + length + formatted(", h = %g ", s.h) + length +
        formatted(", P0 = %g ", s.P0) + force + formatted(", fc = %g ", s.fc) + stress +
        formatted(", fy = %g ", s.fy) + stress + "\n";
@@ -155,14 +155,14 @@ std::string assessmentText(const SectionData& section, const Curve& curve,
   return t;
 }
 
-std::string assessmentJson(const SectionData& s, const Curve& curve,
-                           const AssessmentFigures& figures, const Units& u) {
+std::string limitStateJson(const SectionData& s, const Curve& curve,
+                           const LimitStateFigures& figures, const char* name, const Units& u) {
   const Curve c = inUnits(curve, u);
-  const AssessmentFigures f = inUnits(figures, u);
+  const LimitStateFigures f = inUnits(figures, u);
   const MaterialConstants& m = c.constants;
   const std::string length = u.key(Q::Length);
   json j;
-  j["model"] = "assessment";
+  j["model"] = name;
   j["units"] = unitsName(u.system);
   j["end"] = endName(c.end);
   j["end_words"] = endExplanation(s, curve, u);
@@ -196,20 +196,20 @@ std::string assessmentJson(const SectionData& s, const Curve& curve,
                   {"k", f.column.k},
                   {"Lp_" + length, f.column.Lp},
                   {"delta_y_" + length, f.deltaY},
-                  {"serviceability", limitStateJson(f.serviceability, u)},
-                  {"damage_control", limitStateJson(f.damageControl, u)},
-                  {"ultimate", limitStateJson(f.ultimate, u)}};
+                  {"serviceability", driftStateJson(f.serviceability, u)},
+                  {"damage_control", driftStateJson(f.damageControl, u)},
+                  {"ultimate", driftStateJson(f.ultimate, u)}};
   } else {
     j["drift"] = nullptr;
   }
   return j.dump(2) + "\n";
 }
 
-std::string assessmentPlot(const SectionData& section, const Curve& curve,
-                           const AssessmentFigures& figures, const Units& u) {
+std::string limitStatePlot(const SectionData& section, const Curve& curve,
+                           const LimitStateFigures& figures, const char* words, const Units& u) {
   const SectionData s = inUnits(section, u);
   const Curve c = inUnits(curve, u);
-  const AssessmentFigures f = inUnits(figures, u);
+  const LimitStateFigures f = inUnits(figures, u);
   const std::string moment = u.picture(Q::Moment), curvature = u.picture(Q::Curvature),
                     length = u.picture(Q::Length), force = u.picture(Q::Force);
   // Whole T.cm, four digits in the larger units.
@@ -231,7 +231,8 @@ std::string assessmentPlot(const SectionData& section, const Curve& curve,
       line.y.push_back(q.M);
     }
     p.series.push_back(line);
-    p.legend.push_back({"computed curve (assessment model)", kCurveColour, true, "", Shape::None});
+    p.legend.push_back(
+        {std::string("computed curve (") + words + ")", kCurveColour, true, "", Shape::None});
     const Idealisation& i = f.idealisation;
     if (i.available) {
       Series ideal;
@@ -293,8 +294,7 @@ std::string assessmentPlot(const SectionData& section, const Curve& curve,
     panels.push_back(d);
   }
   return svgPicture(
-      formatted("M-" MPHI_PHI " curve, assessment model: b \xC3\x97 h = %g \xC3\x97 %g ", s.b,
-                s.h) +
+      formatted("M-" MPHI_PHI " curve, %s: b \xC3\x97 h = %g \xC3\x97 %g ", words, s.b, s.h) +
           length + formatted(", P0 = %g ", s.P0) + force,
       panels);
 }

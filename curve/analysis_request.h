@@ -1,0 +1,29 @@
+// What to work out for a section beyond its 22 values: which model traces
+// the curve, the explicit bars it may take and the column length for the
+// drift. The front ends make one from what the user gave through the one
+// request parser (model/analysis_request.h).
+#pragma once
+
+#include <optional>
+
+namespace mphi {
+
+// The models, in the order the tools list them. Only the model table
+// (model/) names one.
+enum class Model { Specified, Assessment };
+
+// Explicit bars: `face` bars on each face across the bending direction,
+// corners included, and `side` bars on each side face between the corners.
+// Counts as given; the model checks that they are whole numbers.
+struct BarCounts {
+  double face = 0;
+  double side = 0;
+};
+
+struct Analysis {
+  Model model = Model{};          // the first model, mphi's own, unless asked otherwise
+  std::optional<BarCounts> bars;  // explicit bars, for a model that takes them
+  double length = 0;              // column length for the drift, cm; 0 for none
+};
+
+}  // namespace mphi

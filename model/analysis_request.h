@@ -1,0 +1,53 @@
+// The one request parser: what a user asks beyond the section's 22 values
+// (the model, explicit bar counts, the column length) as the command
+// line, a batch row, the page's form or Python gives it, into an Analysis.
+// Every front end reads the same texts the same way, so the same request
+// gives the same figures to the last bit in every tool.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "curve/analysis_request.h"
+#include "section/fault.h"
+#include "section/units.h"
+
+namespace mphi {
+
+// The request as texts; a blank text leaves that part as it was.
+struct RequestTexts {
+  std::string model;     // a model's name: "spec", "assessment"
+  std::string barsFace;  // bars on each face, a whole number
+  std::string barsSide;  // bars on each side face between the corners
+  std::string length;    // the column length
+};
+
+// How the texts are written: with a decimal comma ("2,5") where a table
+// is, and the length in the units' length, or in a column's own unit
+// (`lengthFactor` to cm, from "L_mm").
+struct RequestFormat {
+  Units units;
+  bool decimalComma = false;
+  double lengthFactor = 0;  // 0: in the units' length
+};
+
+// A request that cannot be read: the field ("model", "bars_face",
+// "bars_side", "L"), the text as given and why.
+struct RequestFault {
+  std::string field;
+  std::string text;
+  std::string reason;  // "is not a number"
+};
+// "\"x\" is not a number": the text quoted, then the reason.
+std::string requestFaultText(const RequestFault& fault);
+
+// Reads the texts onto `analysis`; the parts they leave blank keep their
+// values. A text that is not what its part needs is a RequestFault.
+std::optional<RequestFault> readRequest(const RequestTexts& texts, const RequestFormat& format,
+                                        Analysis& analysis);
+
+// What the model makes of the request before it sees a section: bar
+// counts for a model that takes none, counts that are no whole numbers.
+std::optional<Fault> checkRequest(const Analysis& analysis);
+
+}  // namespace mphi
