@@ -118,7 +118,8 @@ bench: deps bench-deps
 # both models: build/validate/results.csv, summary.md and two pictures.
 validate: all
 	cmake --build $(BUILD)/release -j $(JOBS) --target mphi-validate
-	$(BUILD)/release/mphi-validate validation/columns.csv $(BUILD)/mphi-batch $(BUILD)/validate
+	$(BUILD)/release/mphi-validate validation/columns.csv validation/bands.csv $(BUILD)/mphi-batch \
+	  $(BUILD)/validate
 
 FUZZ_SECONDS := 60
 FUZZ_TARGETS := reader_fuzz run_fuzz section_file_fuzz batch_table_fuzz page_request_fuzz

@@ -6,8 +6,8 @@
 #include "batch/batch_run.h"
 #include "model/section_result.h"
 #include "sweep/load_sweep.h"
-#include "tests/analysis/random_section.h"
-#include "tests/analysis/worked_section.h"
+#include "tests/support/random_section.h"
+#include "tests/support/worked_section.h"
 #include "textio/number_text.h"
 #include "textio/real_field.h"
 

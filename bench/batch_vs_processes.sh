@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # 1000 realistic sections side by side: one mphi process each, against one
-# mphi-batch run over the same 1000 rows.
+# mphi-batch run over the same 1000 rows; every SECTION of the two must be
+# the same, and a row one refuses the other refuses too.
 set -eu
 bin=$1
 work=$(mktemp -d)
@@ -23,10 +24,30 @@ start=$(date +%s%N)
 n=0
 while read -r line; do
   n=$((n + 1))
-  (cd runs && echo "$line" | "$bin/mphi" >/dev/null 2>&1) || true
+  mkdir "runs/$n"
+  status=0
+  (cd "runs/$n" && echo "$line" | "$bin/mphi" >/dev/null 2>&1) || status=$?
+  echo "$status" >"runs/$n/status"
 done <inputs
 processes=$(( ($(date +%s%N) - start) / 1000000 ))
+# Both write every SECTION: the batch under batch/<row>/.
 start=$(date +%s%N)
-"$bin/mphi-batch" table.csv --csv results.csv || true
+status=0
+"$bin/mphi-batch" table.csv --csv results.csv --out batch || status=$?
 batch=$(( ($(date +%s%N) - start) / 1000000 ))
-echo "1000 sections: $n mphi processes $processes ms, mphi-batch $batch ms ($(awk -v p=$processes -v b=$batch 'BEGIN { printf "%.1f", p / b }')x faster)"
+[ "$status" = 0 ] || [ "$status" = 3 ] || { echo "mphi-batch ended with status $status"; exit 1; }
+# The same SECTION from both, row by row; a row mphi refuses, the batch
+# refuses too.
+same=0 refused=0
+for ((i = 1; i <= n; i++)); do
+  if [ "$(cat "runs/$i/status")" != 0 ]; then
+    [ -e "batch/$i/SECTION" ] && { echo "row $i: mphi refused it, mphi-batch did not"; exit 1; }
+    refused=$((refused + 1))
+  elif cmp -s "runs/$i/SECTION" "batch/$i/SECTION"; then
+    same=$((same + 1))
+  else
+    echo "row $i: mphi-batch's SECTION differs from mphi's"
+    exit 1
+  fi
+done
+echo "1000 sections: $n mphi processes $processes ms, mphi-batch $batch ms ($(awk -v p=$processes -v b=$batch 'BEGIN { printf "%.1f", p / b }')x faster); $same SECTIONs identical, $refused refused by both"

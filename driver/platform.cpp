@@ -106,6 +106,17 @@ void platformGuardStandardHandles() {
   }
 }
 
+namespace {
+
+// Before any static initializer of the program, so that nothing it opens
+// can take a closed standard handle: a closed input reads as empty however
+// the program was started.
+__attribute__((constructor(101))) void guardAtStart() {
+  platformGuardStandardHandles();
+}
+
+}  // namespace
+
 void platformInstallInterruptHandler(void (*handler)(int signal)) {
   struct sigaction action = {};
   action.sa_handler = handler;

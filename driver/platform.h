@@ -29,7 +29,9 @@ void platformTruncateHere(int handle);
 void platformClose(int handle);
 
 // Makes sure the standard handles exist, so that no file of ours lands on
-// one of them; a missing one reads as empty and refuses writes.
+// one of them; a missing one reads as empty and refuses writes. Runs by
+// itself before the program's static initializers, and again at the start
+// of a run.
 void platformGuardStandardHandles();
 // Routes console interrupts (SIGINT, SIGQUIT, SIGHUP, SIGTERM) to `handler`,
 // and lets a closed pipe show as a write failure instead of a kill.

@@ -78,24 +78,9 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
   return rows;
 }
 
-}  // namespace
-
-ModelEntry assessmentModelEntry() {
-  ModelEntry m;
-  m.model = Model::Assessment;
-  m.name = kName;
-  m.words = kWords;
-  m.help = "the assessment model, for deformation capacity";
-  m.writesSection = false;
-  m.takesBars = true;
-  m.checkRequest = [](const Analysis& a) { return checkBarCounts(a.bars); };
-  m.check = [](const SectionData& s, const Analysis& a) { return checkAssessment(s, a.bars); };
-  m.trace = [](const SectionData& s, const Analysis& a) { return assessmentCurve(s, a.bars); };
-  m.reported = [](const SectionData& s, const Curve& c) { return SectionFile{s, c}; };
-  m.figures = [](SectionResult& r) {
-    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis.length);
-  };
-  m.columns = {
+// From how the curve ended on.
+std::vector<ResultColumn> columns() {
+  return {
       {"end", std::nullopt, [](const SectionResult& r) { return word(endName(r.curve.end)); }},
       {"rows", std::nullopt,
        [](const SectionResult& r) { return word(std::to_string(r.curve.tableRows)); }},
@@ -144,18 +129,10 @@ ModelEntry assessmentModelEntry() {
          return value(r.limitStates.hasDrift, r.limitStates.ultimate.V);
        }},
   };
-  m.json = json;
-  m.text = [](const SectionResult& r, const Units& u) {
-    return limitStateText(r.section, r.curve, r.limitStates, kWords, u);
-  };
-  m.plot = [](const SectionResult& r, const Units& u) {
-    return limitStatePlot(r.section, r.curve, r.limitStates, kWords, u);
-  };
-  m.keyPointsJson = [](const SectionResult& r, const Units& u) { return part(r, u, "key_points"); };
-  m.idealisationJson = [](const SectionResult& r, const Units& u) {
-    return part(r, u, "idealisation");
-  };
-  m.capacities = {
+}
+
+std::vector<CapacityLine> capacities() {
+  return {
       {"Mn (serviceability)", "mn", "#1e8449", "3 3",
        [](const SectionResult& r, double& M) {
          M = keys(r).serviceability.M;
@@ -167,6 +144,38 @@ ModelEntry assessmentModelEntry() {
          return keys(r).damageControl.exists;
        }},
   };
+}
+
+}  // namespace
+
+ModelEntry assessmentModelEntry() {
+  ModelEntry m;
+  m.model = Model::Assessment;
+  m.name = kName;
+  m.words = kWords;
+  m.help = "the assessment model, for deformation capacity";
+  m.writesSection = false;
+  m.takesBars = true;
+  m.checkRequest = [](const Analysis& a) { return checkBarCounts(a.bars); };
+  m.check = [](const SectionData& s, const Analysis& a) { return checkAssessment(s, a.bars); };
+  m.trace = [](const SectionData& s, const Analysis& a) { return assessmentCurve(s, a.bars); };
+  m.reported = [](const SectionData& s, const Curve& c) { return SectionFile{s, c}; };
+  m.figures = [](SectionResult& r) {
+    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis.length);
+  };
+  m.columns = columns();
+  m.json = json;
+  m.text = [](const SectionResult& r, const Units& u) {
+    return limitStateText(r.section, r.curve, r.limitStates, kWords, u);
+  };
+  m.plot = [](const SectionResult& r, const Units& u) {
+    return limitStatePlot(r.section, r.curve, r.limitStates, kWords, u);
+  };
+  m.keyPointsJson = [](const SectionResult& r, const Units& u) { return part(r, u, "key_points"); };
+  m.idealisationJson = [](const SectionResult& r, const Units& u) {
+    return part(r, u, "idealisation");
+  };
+  m.capacities = capacities();
   m.colour = "#1f4e9a";
   m.figureRows = figureRows;
   m.endAttribute = "assessmentEnd";

@@ -82,24 +82,9 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
   return rows;
 }
 
-}  // namespace
-
-ModelEntry specifiedModelEntry() {
-  ModelEntry m;
-  m.model = Model::Specified;
-  m.name = "spec";
-  m.words = "specified model";
-  m.help = "the specified model, as mphi";
-  m.writesSection = true;
-  m.takesBars = false;
-  m.checkRequest = checkRequest;
-  m.check = [](const SectionData&, const Analysis& a) { return checkRequest(a); };
-  m.trace = [](const SectionData& s, const Analysis&) { return specifiedCurve(s); };
-  m.reported = asWritten;
-  m.figures = [](SectionResult& r) {
-    r.figures = curveFigures(r.reported.section, r.reported.curve, r.analysis.length);
-  };
-  m.columns = {
+// From how the curve ended on.
+std::vector<ResultColumn> columns() {
+  return {
       {"end", std::nullopt, [](const SectionResult& r) { return word(endName(r.curve.end)); }},
       {"rows", std::nullopt,
        [](const SectionResult& r) { return word(std::to_string(r.curve.tableRows)); }},
@@ -144,22 +129,10 @@ ModelEntry specifiedModelEntry() {
       {"V_u", Q::Force,
        [](const SectionResult& r) { return wide(r.figures.hasDrift, r.figures.drift.Vu); }},
   };
-  m.json = [](const SectionResult& r, const Units& u) {
-    return summaryJson(r.reported.section, r.reported.curve, r.figures, u);
-  };
-  m.text = [](const SectionResult& r, const Units& u) {
-    return summaryText(r.reported.section, r.reported.curve, r.figures, u);
-  };
-  m.plot = [](const SectionResult& r, const Units& u) {
-    return svgPlot(r.reported.section, r.reported.curve, r.figures, u);
-  };
-  m.keyPointsJson = [](const SectionResult& r, const Units& u) {
-    return parts(r, u, {"first_yield", "peak", "ultimate"});
-  };
-  m.idealisationJson = [](const SectionResult& r, const Units& u) {
-    return parts(r, u, {"caltrans", "priestley"});
-  };
-  m.capacities = {
+}
+
+std::vector<CapacityLine> capacities() {
+  return {
       {"Mn (Priestley)", "mn", "#1e8449", "3 3",
        [](const SectionResult& r, double& M) {
          M = r.figures.priestley.Mn;
@@ -176,6 +149,42 @@ ModelEntry specifiedModelEntry() {
          return keys(r).firstYield.exists;
        }},
   };
+}
+
+}  // namespace
+
+ModelEntry specifiedModelEntry() {
+  ModelEntry m;
+  m.model = Model::Specified;
+  m.name = "spec";
+  m.words = "specified model";
+  m.help = "the specified model, as mphi";
+  m.writesSection = true;
+  m.takesBars = false;
+  m.checkRequest = checkRequest;
+  m.check = [](const SectionData&, const Analysis& a) { return checkRequest(a); };
+  m.trace = [](const SectionData& s, const Analysis&) { return specifiedCurve(s); };
+  m.reported = asWritten;
+  m.figures = [](SectionResult& r) {
+    r.figures = curveFigures(r.reported.section, r.reported.curve, r.analysis.length);
+  };
+  m.columns = columns();
+  m.json = [](const SectionResult& r, const Units& u) {
+    return summaryJson(r.reported.section, r.reported.curve, r.figures, u);
+  };
+  m.text = [](const SectionResult& r, const Units& u) {
+    return summaryText(r.reported.section, r.reported.curve, r.figures, u);
+  };
+  m.plot = [](const SectionResult& r, const Units& u) {
+    return svgPlot(r.reported.section, r.reported.curve, r.figures, u);
+  };
+  m.keyPointsJson = [](const SectionResult& r, const Units& u) {
+    return parts(r, u, {"first_yield", "peak", "ultimate"});
+  };
+  m.idealisationJson = [](const SectionResult& r, const Units& u) {
+    return parts(r, u, {"caltrans", "priestley"});
+  };
+  m.capacities = capacities();
   m.colour = "#7f7f7f";
   m.figureRows = figureRows;
   m.endAttribute = "end";

@@ -205,15 +205,18 @@ std::string limitStateJson(const SectionData& s, const Curve& curve,
   return j.dump(2) + "\n";
 }
 
-std::string limitStatePlot(const SectionData& section, const Curve& curve,
-                           const LimitStateFigures& figures, const char* words, const Units& u) {
-  const SectionData s = inUnits(section, u);
-  const Curve c = inUnits(curve, u);
-  const LimitStateFigures f = inUnits(figures, u);
-  const std::string moment = u.picture(Q::Moment), curvature = u.picture(Q::Curvature),
-                    length = u.picture(Q::Length), force = u.picture(Q::Force);
-  // Whole T.cm, four digits in the larger units.
-  const char* momentDigits = u.base() ? "%.0f " : "%.4g ";
+namespace {
+
+// Whole T.cm, four digits in the larger units.
+const char* momentDigits(const Units& u) {
+  return u.base() ? "%.0f " : "%.4g ";
+}
+
+// The curve, its idealisation and its key points; `c` and `f` in the
+// units.
+Panel momentCurvature(const SectionData& section, const Curve& curve, const Curve& c,
+                      const LimitStateFigures& f, const char* words, const Units& u) {
+  const std::string moment = u.picture(Q::Moment), curvature = u.picture(Q::Curvature);
   Panel p;
   p.xName = "Curvature " MPHI_PHI;
   p.xUnit = curvature;
@@ -221,81 +224,94 @@ std::string limitStatePlot(const SectionData& section, const Curve& curve,
   p.yUnit = moment;
   if (c.points.size() <= 1) {
     p.empty = endExplanation(section, curve, u) + "; no curve";
-  } else {
-    Series line;
-    line.colour = kCurveColour;
-    line.width = 2.2;
-    line.className = "curve";
-    for (const CurvePoint& q : c.points) {
-      line.x.push_back(q.phi);
-      line.y.push_back(q.M);
-    }
-    p.series.push_back(line);
-    p.legend.push_back(
-        {std::string("computed curve (") + words + ")", kCurveColour, true, "", Shape::None});
-    const Idealisation& i = f.idealisation;
-    if (i.available) {
-      Series ideal;
-      ideal.x = {0, i.phiY, c.keys.ultimate.phi};
-      ideal.y = {0, i.Mn, i.Mn};
-      ideal.colour = kIdealColour;
-      ideal.dash = "3 3";
-      ideal.className = "idealisation";
-      p.series.push_back(ideal);
-      p.legend.push_back({"bilinear: Mn = " + formatted(momentDigits, i.Mn) + moment +
-                              formatted(", " MPHI_PHI "y = %.4g ", i.phiY) + curvature +
-                              formatted(", " MPHI_MU MPHI_PHI " = %.3g", i.muPhiU),
-                          kIdealColour, true, "3 3", Shape::None});
-    }
-    const std::vector<NamedKeyPoint> keys = namedKeyPoints(c);
-    for (std::size_t n = 0; n < keys.size(); ++n) {
-      const KeyPoint& k = *keys[n].point;
-      if (!k.exists) continue;
-      p.markers.push_back({k.phi, k.M, kStyles[n].shape, kStyles[n].colour});
-      p.legend.push_back({formatted("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
-                              ", M = " + formatted(momentDigits, k.M) + moment +
-                              (k.governed.empty() ? "" : " (" + k.governed + ")"),
-                          kStyles[n].colour, false, "", kStyles[n].shape});
-    }
+    return p;
   }
-  std::vector<Panel> panels = {p};
-  if (f.hasDrift) {
-    Panel d;
-    d.xName = "Top displacement " MPHI_DELTA;
-    d.xUnit = length;
-    d.yName = "Lateral force V";
-    d.yUnit = force;
-    Series line;
-    line.colour = kCurveColour;
-    line.className = "force-displacement";
-    for (const DriftPoint& q : f.curve) {
-      line.x.push_back(q.delta);
-      line.y.push_back(q.V);
-    }
-    d.series.push_back(line);
-    d.legend.push_back({formatted("cantilever L = %g ", f.length) + length +
-                            formatted(", P0 = %g ", s.P0) + force + " (P-" MPHI_DELTA " included)",
-                        kCurveColour, true, "", Shape::None});
-    const struct {
-      const char* name;
-      const LimitStateDrift& at;
-      std::size_t style;
-    } states[] = {{"serviceability", f.serviceability, 2},
-                  {"damage control", f.damageControl, 4},
-                  {"ultimate", f.ultimate, 5}};
-    for (const auto& st : states) {
-      d.markers.push_back(
-          {st.at.delta, st.at.V, kStyles[st.style].shape, kStyles[st.style].colour});
-      d.legend.push_back({formatted("%s: " MPHI_DELTA " = %.3g ", st.name, st.at.delta) + length +
-                              formatted(", drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
-                                        100 * st.at.drift, st.at.muDelta),
-                          kStyles[st.style].colour, false, "", kStyles[st.style].shape});
-    }
-    panels.push_back(d);
+  Series line;
+  line.colour = kCurveColour;
+  line.width = 2.2;
+  line.className = "curve";
+  for (const CurvePoint& q : c.points) {
+    line.x.push_back(q.phi);
+    line.y.push_back(q.M);
   }
+  p.series.push_back(line);
+  p.legend.push_back(
+      {std::string("computed curve (") + words + ")", kCurveColour, true, "", Shape::None});
+  const Idealisation& i = f.idealisation;
+  if (i.available) {
+    Series ideal;
+    ideal.x = {0, i.phiY, c.keys.ultimate.phi};
+    ideal.y = {0, i.Mn, i.Mn};
+    ideal.colour = kIdealColour;
+    ideal.dash = "3 3";
+    ideal.className = "idealisation";
+    p.series.push_back(ideal);
+    p.legend.push_back({"bilinear: Mn = " + formatted(momentDigits(u), i.Mn) + moment +
+                            formatted(", " MPHI_PHI "y = %.4g ", i.phiY) + curvature +
+                            formatted(", " MPHI_MU MPHI_PHI " = %.3g", i.muPhiU),
+                        kIdealColour, true, "3 3", Shape::None});
+  }
+  const std::vector<NamedKeyPoint> keys = namedKeyPoints(c);
+  for (std::size_t n = 0; n < keys.size(); ++n) {
+    const KeyPoint& k = *keys[n].point;
+    if (!k.exists) continue;
+    p.markers.push_back({k.phi, k.M, kStyles[n].shape, kStyles[n].colour});
+    p.legend.push_back({formatted("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
+                            ", M = " + formatted(momentDigits(u), k.M) + moment +
+                            (k.governed.empty() ? "" : " (" + k.governed + ")"),
+                        kStyles[n].colour, false, "", kStyles[n].shape});
+  }
+  return p;
+}
+
+// The cantilever's lateral force against its top displacement, with the
+// limit states; `s` and `f` in the units.
+Panel forceDisplacement(const SectionData& s, const LimitStateFigures& f, const Units& u) {
+  const std::string length = u.picture(Q::Length), force = u.picture(Q::Force);
+  Panel d;
+  d.xName = "Top displacement " MPHI_DELTA;
+  d.xUnit = length;
+  d.yName = "Lateral force V";
+  d.yUnit = force;
+  Series line;
+  line.colour = kCurveColour;
+  line.className = "force-displacement";
+  for (const DriftPoint& q : f.curve) {
+    line.x.push_back(q.delta);
+    line.y.push_back(q.V);
+  }
+  d.series.push_back(line);
+  d.legend.push_back({formatted("cantilever L = %g ", f.length) + length +
+                          formatted(", P0 = %g ", s.P0) + force + " (P-" MPHI_DELTA " included)",
+                      kCurveColour, true, "", Shape::None});
+  const struct {
+    const char* name;
+    const LimitStateDrift& at;
+    std::size_t style;
+  } states[] = {{"serviceability", f.serviceability, 2},
+                {"damage control", f.damageControl, 4},
+                {"ultimate", f.ultimate, 5}};
+  for (const auto& st : states) {
+    d.markers.push_back({st.at.delta, st.at.V, kStyles[st.style].shape, kStyles[st.style].colour});
+    d.legend.push_back({formatted("%s: " MPHI_DELTA " = %.3g ", st.name, st.at.delta) + length +
+                            formatted(", drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
+                                      100 * st.at.drift, st.at.muDelta),
+                        kStyles[st.style].colour, false, "", kStyles[st.style].shape});
+  }
+  return d;
+}
+
+}  // namespace
+
+std::string limitStatePlot(const SectionData& section, const Curve& curve,
+                           const LimitStateFigures& figures, const char* words, const Units& u) {
+  const SectionData s = inUnits(section, u);
+  const LimitStateFigures f = inUnits(figures, u);
+  std::vector<Panel> panels = {momentCurvature(section, curve, inUnits(curve, u), f, words, u)};
+  if (f.hasDrift) panels.push_back(forceDisplacement(s, f, u));
   return svgPicture(
       formatted("M-" MPHI_PHI " curve, %s: b \xC3\x97 h = %g \xC3\x97 %g ", words, s.b, s.h) +
-          length + formatted(", P0 = %g ", s.P0) + force,
+          u.picture(Q::Length) + formatted(", P0 = %g ", s.P0) + u.picture(Q::Force),
       panels);
 }
 

@@ -80,18 +80,13 @@ bool momentCapacityAt(const std::vector<LoadResult>& loads, double P, double& Mu
   return false;
 }
 
-std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads,
-                           const Units& u, const std::vector<DesignPoint>& design) {
-  Panel p;
-  p.xName = "Moment M";
-  p.xUnit = u.picture(Q::Moment);
-  p.yName = "Axial load P0";
-  p.yUnit = u.picture(Q::Force);
-  addCapacity(p, loads, u, {"Mu (peak)", "mu", "#1f4e9a", "", peakOf});
-  for (const CapacityLine& line : modelOf(loads).capacities) addCapacity(p, loads, u, line);
+namespace {
 
-  // Where the curves stop, the diagram closes to the hand values of pure
-  // axial load, drawn dotted: the models give no curve there.
+// Where the curves stop, the diagram closes to the hand values of pure
+// axial load, drawn dotted: the models give no curve there. The balanced
+// point is the largest Mu. False when no load has a curve.
+bool addClosure(Panel& p, const SectionData& section, const std::vector<LoadResult>& loads,
+                const Units& u) {
   const LoadResult* lowest = nullptr;
   const LoadResult* highest = nullptr;
   const LoadResult* balanced = nullptr;
@@ -103,44 +98,42 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
     if (highest == nullptr || l.P0 > highest->P0) highest = &l;
     if (balanced == nullptr || m > balancedM) balanced = &l, balancedM = m;
   }
-  if (lowest != nullptr) {
-    const Curve& curve = lowest->result.reported.curve;
-    const double compression = squashLoad(section, curve);
-    const double tension = -tensionCapacity(section, curve);
-    double low = 0, high = 0;
-    peakOf(lowest->result, low);
-    peakOf(highest->result, high);
-    Series closing;
-    closing.colour = "#1f4e9a";
-    closing.dash = "1 4";
-    closing.className = "closing";
-    closing.x = {0, u.in(Q::Moment, low)};
-    closing.y = {u.in(Q::Force, tension), u.in(Q::Force, lowest->P0)};
-    p.series.push_back(closing);
-    closing.x = {u.in(Q::Moment, high), 0};
-    closing.y = {u.in(Q::Force, highest->P0), u.in(Q::Force, compression)};
-    p.series.push_back(closing);
-    p.markers.push_back({0, u.in(Q::Force, compression), Shape::Triangle, "#111111"});
-    p.markers.push_back({0, u.in(Q::Force, tension), Shape::Triangle, "#111111"});
-    p.legend.push_back({"curves from P0 = " + amount(u, Q::Force, lowest->P0) + " to " +
-                            amount(u, Q::Force, highest->P0) + "; dotted beyond them to",
-                        "#1f4e9a", true, "1 4", Shape::None});
-    p.legend.push_back({"hand values: pure compression Po = " + amount(u, Q::Force, compression) +
-                            ", pure tension As fu = " + amount(u, Q::Force, -tension),
-                        "#111111", false, "", Shape::Triangle});
-    p.markers.push_back(
-        {u.in(Q::Moment, balancedM), u.in(Q::Force, balanced->P0), Shape::Diamond, "#e67e22"});
-    p.legend.push_back({"balanced point (largest Mu): P0 = " + amount(u, Q::Force, balanced->P0) +
-                            ", Mu = " + amount(u, Q::Moment, balancedM),
-                        "#e67e22", false, "", Shape::Diamond});
-  }
-  bool missing = false;
-  for (const LoadResult& l : loads) {
-    if (hasCurve(l)) continue;
-    p.markers.push_back({0, u.in(Q::Force, l.P0), Shape::Cross, "#c0392b"});
-    missing = true;
-  }
-  if (missing) p.legend.push_back({"no curve at this load", "#c0392b", false, "", Shape::Cross});
+  if (lowest == nullptr) return false;
+  const Curve& curve = lowest->result.reported.curve;
+  const double compression = squashLoad(section, curve);
+  const double tension = -tensionCapacity(section, curve);
+  double low = 0, high = 0;
+  peakOf(lowest->result, low);
+  peakOf(highest->result, high);
+  Series closing;
+  closing.colour = "#1f4e9a";
+  closing.dash = "1 4";
+  closing.className = "closing";
+  closing.x = {0, u.in(Q::Moment, low)};
+  closing.y = {u.in(Q::Force, tension), u.in(Q::Force, lowest->P0)};
+  p.series.push_back(closing);
+  closing.x = {u.in(Q::Moment, high), 0};
+  closing.y = {u.in(Q::Force, highest->P0), u.in(Q::Force, compression)};
+  p.series.push_back(closing);
+  p.markers.push_back({0, u.in(Q::Force, compression), Shape::Triangle, "#111111"});
+  p.markers.push_back({0, u.in(Q::Force, tension), Shape::Triangle, "#111111"});
+  p.legend.push_back({"curves from P0 = " + amount(u, Q::Force, lowest->P0) + " to " +
+                          amount(u, Q::Force, highest->P0) + "; dotted beyond them to",
+                      "#1f4e9a", true, "1 4", Shape::None});
+  p.legend.push_back({"hand values: pure compression Po = " + amount(u, Q::Force, compression) +
+                          ", pure tension As fu = " + amount(u, Q::Force, -tension),
+                      "#111111", false, "", Shape::Triangle});
+  p.markers.push_back(
+      {u.in(Q::Moment, balancedM), u.in(Q::Force, balanced->P0), Shape::Diamond, "#e67e22"});
+  p.legend.push_back({"balanced point (largest Mu): P0 = " + amount(u, Q::Force, balanced->P0) +
+                          ", Mu = " + amount(u, Q::Moment, balancedM),
+                      "#e67e22", false, "", Shape::Diamond});
+  return true;
+}
+
+// Each design action, judged against Mu between the loads swept.
+void addDesignPoints(Panel& p, const std::vector<LoadResult>& loads, const Units& u,
+                     const std::vector<DesignPoint>& design) {
   for (const DesignPoint& d : design) {
     double Mu = 0;
     const bool known = momentCapacityAt(loads, d.P, Mu);
@@ -152,8 +145,29 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
                                          : formatted(": OUTSIDE (M/Mu = %.2f)", d.M / Mu)),
                         "#8e44ad", false, "", Shape::Square});
   }
+}
+
+}  // namespace
+
+std::string interactionSvg(const SectionData& section, const std::vector<LoadResult>& loads,
+                           const Units& u, const std::vector<DesignPoint>& design) {
+  Panel p;
+  p.xName = "Moment M";
+  p.xUnit = u.picture(Q::Moment);
+  p.yName = "Axial load P0";
+  p.yUnit = u.picture(Q::Force);
+  addCapacity(p, loads, u, {"Mu (peak)", "mu", "#1f4e9a", "", peakOf});
+  for (const CapacityLine& line : modelOf(loads).capacities) addCapacity(p, loads, u, line);
+  if (!addClosure(p, section, loads, u)) p.empty = "no load has a curve";
+  bool missing = false;
+  for (const LoadResult& l : loads) {
+    if (hasCurve(l)) continue;
+    p.markers.push_back({0, u.in(Q::Force, l.P0), Shape::Cross, "#c0392b"});
+    missing = true;
+  }
+  if (missing) p.legend.push_back({"no curve at this load", "#c0392b", false, "", Shape::Cross});
+  addDesignPoints(p, loads, u, design);
   p.legend.push_back({sectionCaption(section, u), "#111111", false, "", Shape::None});
-  if (loads.empty() || lowest == nullptr) p.empty = "no load has a curve";
   return svgPicture(std::string("P-M interaction, ") + modelOf(loads).words + ": " +
                         formatted("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, section.b),
                                   u.in(Q::Length, section.h)) +

@@ -20,6 +20,14 @@ RatioStatistics statisticsOf(std::vector<double> v) {
   s.median = v.size() % 2 == 1 ? v[half] : (v[half - 1] + v[half]) / 2;
   s.min = v.front();
   s.max = v.back();
+  if (s.min > 0 && v.size() > 1) {
+    double logs = 0;
+    for (double x : v) logs += std::log(x);
+    const double mean = logs / v.size();
+    double spread = 0;
+    for (double x : v) spread += (std::log(x) - mean) * (std::log(x) - mean);
+    s.logStd = std::sqrt(spread / (v.size() - 1));
+  }
   return s;
 }
 

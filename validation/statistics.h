@@ -11,6 +11,7 @@ struct RatioStatistics {
   double cov = 0;  // sample standard deviation over the mean
   double median = 0;
   double min = 0, max = 0;
+  double logStd = 0;  // sample standard deviation of the logarithms; 0 unless all are positive
 };
 
 RatioStatistics statisticsOf(std::vector<double> values);

@@ -122,11 +122,11 @@ json modelAnswer(const SectionData& s, const SectionResult& r, const Units& u) {
   return answer;
 }
 
-std::string compute(const json& request) {
+// The form's section values, or the refusal of the first that is no number.
+std::string readValues(const json& request, SectionData& s) {
   const json values = request.contains("values") && request["values"].is_object()
                           ? request["values"]
                           : json::object();
-  SectionData s;
   for (const SectionValue* v : givenValues()) {
     std::string text;
     if (!fieldText(values, v->name, text)) {
@@ -136,12 +136,13 @@ std::string compute(const json& request) {
       return refusal(v->name, "\"" + text + "\" is not a number");
     }
   }
-  std::string unitsText = "t-cm";
-  Units u;
-  if (!fieldText(request, "units", unitsText) || !unitsNamed(unitsText, u)) {
-    return refusal("units", "\"" + unitsText + "\" is not t-cm, t-m or si");
-  }
-  // "both": every model, each with the bar counts only where it takes them.
+  return {};
+}
+
+// What to work out: "both" (the default) runs every model, each with the
+// bar counts only where it takes them. `s` is made ready on the way.
+std::string readAnalyses(const json& request, const Units& u, SectionData& s,
+                         std::vector<Analysis>& analyses) {
   RequestTexts texts;
   texts.model = "both";
   const struct {
@@ -167,7 +168,6 @@ std::string compute(const json& request) {
     return refusal(fault->field, requestFaultText(*fault));
   }
   if (const std::optional<Fault> fault = prepareSection(s)) return refusalOf(*fault, s);
-  std::vector<Analysis> analyses;
   for (const ModelEntry& m : modelTable()) {
     if (!every && m.model != asked.model) continue;
     Analysis a = asked;
@@ -176,7 +176,21 @@ std::string compute(const json& request) {
     if (const std::optional<Fault> fault = checkAnalysis(s, a)) return refusalOf(*fault, s);
     analyses.push_back(a);
   }
+  return {};
+}
 
+std::string compute(const json& request) {
+  SectionData s;
+  if (std::string refused = readValues(request, s); !refused.empty()) return refused;
+  std::string unitsText = "t-cm";
+  Units u;
+  if (!fieldText(request, "units", unitsText) || !unitsNamed(unitsText, u)) {
+    return refusal("units", "\"" + unitsText + "\" is not t-cm, t-m or si");
+  }
+  std::vector<Analysis> analyses;
+  if (std::string refused = readAnalyses(request, u, s, analyses); !refused.empty()) {
+    return refused;
+  }
   json answer = {{"ok", true}, {"models", json::array()}};
   std::vector<SectionResult> results;
   for (const Analysis& a : analyses) {

@@ -7,7 +7,7 @@
 #include "analysis/curvature_stepping.h"
 #include "analysis/specified_model.h"
 #include "section/bar_layout.h"
-#include "tests/analysis/worked_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/analysis/worked_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "analysis/curvature_stepping.h"
 #include "analysis/section_check.h"
-#include "tests/analysis/random_section.h"
+#include "tests/support/random_section.h"
 
 namespace mphi {
 namespace {

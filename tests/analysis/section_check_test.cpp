@@ -5,7 +5,7 @@
 #include <cmath>
 #include <functional>
 
-#include "tests/analysis/worked_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {

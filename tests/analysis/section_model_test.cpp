@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/curvature_stepping.h"
-#include "tests/analysis/worked_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {

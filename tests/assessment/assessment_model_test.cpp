@@ -9,7 +9,7 @@
 #include "analysis/section_check.h"
 #include "assessment/section_forces.h"
 #include "figures/limit_states.h"
-#include "tests/analysis/worked_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {
@@ -191,6 +191,15 @@ TEST(AssessmentModelTest, EachEndByItsSection) {
     EXPECT_EQ(curve.end, c.end) << endName(c.end) << ": got " << endName(curve.end);
     EXPECT_EQ(curve.keys.ultimate.exists, c.end != CurveEnd::NoEquilibrium);
     EXPECT_LE(curve.tableRows, kAssessmentRows);
+    // And where: the end lies on the limit that ended it.
+    const KeyPoint& u = curve.keys.ultimate;
+    const MaterialConstants& m = curve.constants;
+    if (c.end == CurveEnd::CoreCrushing) expectRelative(u.epsCore, m.ecu, 1e-8, "core at ecu");
+    if (c.end == CurveEnd::TensionBars) expectRelative(u.epsTension, m.esu, 1e-8, "bars at esu");
+    if (c.end == CurveEnd::PointEightMu) {
+      // of the largest row moment, which the refined peak passes by a hair
+      expectRelative(u.M, 0.8 * curve.keys.peak.M, 1e-4, "0.8 of the peak");
+    }
   }
 }
 

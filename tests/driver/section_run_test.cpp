@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/driver/in_process_run.h"
+#include "tests/support/in_process_run.h"
 
 namespace mphi {
 namespace {

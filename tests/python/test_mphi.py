@@ -242,3 +242,43 @@ def test_plot_draws_the_rows():
 
 def test_version_is_the_tools():
     assert tool("mphi-report", "--version").decode().split()[-1] == mphi.__version__
+
+
+ENGINE = os.environ.get("MPHI_ENGINE", os.path.join(ROOT, "build", "wasm", "mphi_engine_node.js"))
+PAGE_ASK = """
+const Module = require(process.argv[1]);
+Module.onRuntimeInitialized = () => process.stdout.write(
+  Module.ccall("mphi_compute", "string", ["string"], [process.argv[2]]));
+"""
+
+
+@pytest.mark.parametrize("model,bars,units,length", [
+    ("assessment", None, "t-cm", 213.7), ("spec", None, "t-cm", 213.7),
+    ("assessment", (4, 2), "t-cm", 300.3),
+])
+def test_one_request_the_same_figures_in_every_tool(tmp_path, model, bars, units, length):
+    """The request parser reads a request alike in mphi-report, mphi-batch,
+    the page's engine and Python: the same drift, to the last bit."""
+    if not os.path.exists(ENGINE):
+        pytest.skip("the page's engine is not built (make web): " + ENGINE)
+    face, side = bars or ("", "")
+    args = ["--model", model, "--units", units, "--length", str(length)]
+    if bars:
+        args += ["--bars-face", str(face), "--bars-side", str(side)]
+    report = json.loads(tool("mphi-report", "--input", WORKED_INPUT, "--json", *args))
+    table = tmp_path / "one.csv"
+    values = dict(WORKED, P0=100)
+    table.write_text("model,bars_face,bars_side,L," + ",".join(values) + "\n" +
+                     f"{model},{face},{side},{length}," + ",".join(map(str, values.values())) + "\n")
+    batch = tool_table("mphi-batch", str(table), "--units", units)
+    request = {"values": {k: str(v) for k, v in values.items()}, "L": str(length),
+               "model": model, "bars_face": str(face), "bars_side": str(side), "units": units}
+    page = subprocess.run(["node", "-e", PAGE_ASK, ENGINE, json.dumps(request)],
+                          capture_output=True, check=True).stdout
+    page_report = json.loads(json.loads(page)["models"][0]["report"])
+    section = mphi.Section(**WORKED, units=units, bars_face=bars and face, bars_side=bars and side)
+    ours = section.curve(100, model=model, length=length).to_dict()
+    drift = (lambda d: d["drift"]["ultimate"]["mu_delta"]) if model == "assessment" else \
+        (lambda d: d["drift"]["mu_delta"])
+    assert drift(ours) == drift(report) == drift(page_report) == float(batch["mu_delta_u"][0])
+    assert ours == report == page_report

@@ -13,12 +13,17 @@
 
 namespace mphi {
 
-inline std::string workedSectionText() {
-  std::ifstream in(std::string(MPHI_TEST_DATA) + "/e2e/cases/worked_example/expected_SECTION",
+// The SECTION mphi writes for an end-to-end case.
+inline std::string caseSection(const char* name) {
+  std::ifstream in(std::string(MPHI_TEST_DATA) + "/e2e/cases/" + name + "/expected_SECTION",
                    std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+inline std::string workedSectionText() {
+  return caseSection("worked_example");
 }
 
 // The worked example's SECTION as mphi-report reads it.

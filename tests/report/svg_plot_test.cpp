@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "tests/analysis/random_section.h"
 #include "tests/report/report_test_data.h"
 #include "tests/report/xml_tree.h"
+#include "tests/support/random_section.h"
 
 namespace mphi {
 namespace {

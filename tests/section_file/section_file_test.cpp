@@ -4,11 +4,12 @@
 #include <cstring>
 
 #include "figures/curve_figures.h"
+#include "model/section_result.h"
 #include "section_file/section_reader.h"
 #include "section_file/section_writer.h"
-#include "tests/analysis/random_section.h"
-#include "tests/analysis/worked_section.h"
 #include "tests/report/report_test_data.h"
+#include "tests/support/random_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {
@@ -35,6 +36,38 @@ TEST(SectionFileTest, ReadsTheWorkedExample) {
   EXPECT_EQ(c.keys.firstYield.M, 2040.211f);
   EXPECT_EQ(c.keys.firstYield.phi, 1.6046579E-04f);
   EXPECT_EQ(c.end, CurveEnd::NotKnown);  // 0.8 Mu or a bar failure: the table does not tell
+}
+
+// mphi's own files read back: how each ended, as far as the table tells,
+// and what a report says of a curve without equilibrium.
+TEST(SectionFileTest, TellsTheEndOfMphisOwnFiles) {
+  std::string lastRowZero = caseSection("table_full");
+  const std::size_t yield = lastRowZero.find(" Initial yield");
+  const std::size_t last = lastRowZero.rfind("\r\n", yield - 3) + 2;
+  lastRowZero.replace(last, yield - last,
+                      "  0.0000000E+00  0.0000000E+00  0.0000000E+00  0.0000000E+00\r\n");
+  const struct {
+    const char* name;
+    std::string text;
+    CurveEnd end;
+    int rows;
+    const char* status;  // how a report's status begins
+  } cases[] = {
+      {"worked_example", caseSection("worked_example"), CurveEnd::NotKnown, 155, "ok"},
+      {"table_full", caseSection("table_full"), CurveEnd::TableFull, 500, "ok"},
+      {"last row zero", lastRowZero, CurveEnd::NotKnown, 500, "ok"},
+      {"past_row_498", caseSection("past_row_498"), CurveEnd::NotKnown, 499, "ok"},
+      {"load_beyond_capacity", caseSection("load_beyond_capacity"), CurveEnd::NoEquilibrium, 21,
+       "no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T)"},
+  };
+  for (const auto& c : cases) {
+    const ParsedSection p = parseSectionFile(c.text);
+    ASSERT_TRUE(p.ok) << c.name << ": " << p.errorLine << ": " << p.error;
+    EXPECT_EQ(p.file.curve.end, c.end) << c.name;
+    EXPECT_EQ(p.file.curve.tableRows, c.rows) << c.name;
+    EXPECT_EQ(resultStatus(resultOfFile(p.file)).rfind(c.status, 0), 0u)
+        << c.name << ": " << resultStatus(resultOfFile(p.file));
+  }
 }
 
 TEST(SectionFileTest, TakesLinesEndedByLineFeedAlone) {

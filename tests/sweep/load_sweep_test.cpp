@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "sweep/interaction_svg.h"
-#include "tests/analysis/worked_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {

@@ -89,6 +89,7 @@ TEST(ValidationTest, StatisticsOfThreeRatios) {
   EXPECT_EQ(s.median, 2);
   EXPECT_EQ(s.min, 1);
   EXPECT_EQ(s.max, 4);
+  EXPECT_NEAR(s.logStd, std::log(2.0), 1e-12);  // logs 0, ln 2, 2 ln 2
   EXPECT_EQ(statisticsOf({1, 3}).median, 2);
   EXPECT_EQ(statisticsOf({}).count, 0);
   // Measured twice the prediction every time: perfectly correlated logs;

@@ -19,69 +19,81 @@ int fail(const std::string& message, int status) {
   return mphi::failWith(kTool, message, status);
 }
 
+struct Wanted {
+  std::string table, csv, outDir, loads;
+  int jobs = mphi::defaultJobs();
+  mphi::AnalysisOptions analysis;
+};
+
+void addOptions(CLI::App& app, Wanted& w) {
+  app.add_option("TABLE.csv", w.table, "the table of sections")->required();
+  app.add_option("--csv", w.csv, "write the results here instead of standard output")
+      ->type_name("RESULTS.csv");
+  app.add_option("--out", w.outDir, "write DIR/<id>/SECTION for every row of mphi's own model")
+      ->type_name("DIR");
+  app.add_option("--loads", w.loads,
+                 "run every row at each load (tons; kN with --units si) in place of its P0")
+      ->type_name("P1,P2,...");
+  app.add_option("--jobs", w.jobs, "threads (default: the machine's cores)")
+      ->check(CLI::Range(1, 1024));
+  mphi::addAnalysisOptions(app, w.analysis);
+  mphi::addVersion(app, kTool);
+}
+
+// The SECTION files, then the results.
+int writeResults(const Wanted& w, const mphi::BatchResult& result) {
+  mphi::Outputs out{kTool};
+  for (const mphi::SectionFileOut& s : result.sections) {
+    if (!mphi::writeInFolder(out, w.outDir + "/" + s.folder, "SECTION", s.bytes)) break;
+  }
+  if (w.csv.empty()) {
+    mphi::printOutput(out, "the results", mphi::csvOf(result.table));
+  } else {
+    mphi::writeOutput(out, w.csv, mphi::csvOf(result.table));
+  }
+  if (out.status != 0) return out.status;
+  return result.refused > 0 ? mphi::kExitRowsRefused : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string tablePath, outPath, outDir, loadList;
-  int jobs = mphi::defaultJobs();
   CLI::App app{
       "Analyses every row of TABLE.csv as mphi analyses the 22 values made of it, and writes\n"
       "the table's columns, a status and the result columns of mphi-sweep for each row.\n"
       "Required columns, in any order, in mphi's units: b, h, dcm, clearb1cm, dbcm, sccm, fc,\n"
       "fy, fsy, Es, P0, r; an optional id names each row's folder under --out. Optional\n"
-      "model (spec or assessment), bars_face, bars_side and L columns set a row's model,\n"
-      "explicit bars and column length in place of the options.\n"
+      "model, bars_face, bars_side and L columns set a row's model, explicit bars and column\n"
+      "length in place of the options.\n"
       "Exit status: 0 every row ran; 3 some row was refused (its status says why); 2 the\n"
       "table cannot be read or bad arguments; 1 a file could not be written.",
       kTool};
-  app.add_option("TABLE.csv", tablePath, "the table of sections")->required();
-  app.add_option("--csv", outPath, "write the results here instead of standard output")
-      ->type_name("RESULTS.csv");
-  app.add_option("--out", outDir, "write DIR/<id>/SECTION for every row of the specified model")
-      ->type_name("DIR");
-  app.add_option("--loads", loadList,
-                 "run every row at each load (tons; kN with --units si) in place of its P0")
-      ->type_name("P1,P2,...");
-  app.add_option("--jobs", jobs, "threads (default: the machine's cores)")
-      ->check(CLI::Range(1, 1024));
-  mphi::AnalysisOptions options;
-  mphi::addAnalysisOptions(app, options);
-  mphi::addVersion(app, kTool);
+  Wanted w;
+  addOptions(app, w);
   if (int status = mphi::parseCommandLine(app, argc, argv, kTool); status >= 0) return status;
 
   mphi::BatchRequest request;
   std::string error;
-  if (!mphi::analysisOf(options, request.analysis, error)) return fail(error, mphi::kExitUsage);
-  request.units = mphi::unitsOf(options);
+  if (!mphi::analysisOf(w.analysis, request.analysis, error)) return fail(error, mphi::kExitUsage);
+  request.units = mphi::unitsOf(w.analysis);
   std::string bad;
-  if (!loadList.empty() && !mphi::parseLoads(loadList, request.units, request.loads, bad)) {
+  if (!w.loads.empty() && !mphi::parseLoads(w.loads, request.units, request.loads, bad)) {
     return fail("--loads: \"" + bad + "\" is not a finite load in " +
                     request.units.text(mphi::Quantity::Force),
                 mphi::kExitUsage);
   }
   std::string bytes, reason;
-  if (!mphi::readWholeFile(tablePath, bytes, reason)) {
-    return fail("cannot open " + tablePath + ": " + reason, mphi::kExitUsage);
+  if (!mphi::readWholeFile(w.table, bytes, reason)) {
+    return fail("cannot open " + w.table + ": " + reason, mphi::kExitUsage);
   }
   const mphi::SectionTable table = mphi::parseSectionTable(bytes);
-  if (!table.error.empty()) return fail(tablePath + ": " + table.error, mphi::kExitUsage);
+  if (!table.error.empty()) return fail(w.table + ": " + table.error, mphi::kExitUsage);
 
-  request.sectionFiles = !outDir.empty();
-  request.jobs = jobs;
+  request.sectionFiles = !w.outDir.empty();
+  request.jobs = w.jobs;
   const mphi::Progress progress = mphi::startProgress("sections", mphi::analysesOf(table, request));
   request.done = [&progress](std::size_t done) { mphi::showProgress(progress, done); };
   const mphi::BatchResult result = mphi::runBatch(table, request);
   mphi::endProgress(progress);
-
-  mphi::Outputs out{kTool};
-  for (const mphi::SectionFileOut& s : result.sections) {
-    if (!mphi::writeInFolder(out, outDir + "/" + s.folder, "SECTION", s.bytes)) break;
-  }
-  if (outPath.empty()) {
-    mphi::printOutput(out, "the results", mphi::csvOf(result.table));
-  } else {
-    mphi::writeOutput(out, outPath, mphi::csvOf(result.table));
-  }
-  if (out.status != 0) return out.status;
-  return result.refused > 0 ? mphi::kExitRowsRefused : 0;
+  return writeResults(w, result);
 }

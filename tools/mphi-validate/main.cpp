@@ -1,20 +1,19 @@
-// make validate: every laboratory column test of validation/columns.csv
-// through mphi-batch with both models, the cantilever's length as the drift
-// length; then how close each model comes to the measured strength and
-// drift capacity, as a table, a results file and two pictures.
+// mphi-validate (make validate): every laboratory column test of
+// COLUMNS.csv through mphi-batch with every model, the cantilever's length
+// as the drift length; then how close each model comes to the measured
+// strength and drift capacity, as a table, a results file and two
+// pictures. It fails when a model's strength mean or drift median leaves
+// its band in BANDS.csv: a check that the models still work, never a fit.
 //
-// validate COLUMNS.csv MPHI-BATCH OUTDIR
+// mphi-validate COLUMNS.csv BANDS.csv MPHI-BATCH OUTDIR
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,8 +39,52 @@ struct Prediction {
   double strength = 0;  // Mu / L, kN; 0 for none
   double driftPct = 0;  // drift at ultimate, per cent; 0 for none
 };
+using Predictions = std::map<std::string, std::vector<Prediction>>;  // by specimen
 
-// The batch table: two rows a specimen, one for each model, in mphi's units.
+int fail(const std::string& message, int status) {
+  std::cerr << "mphi-validate: " << message << "\n";
+  return status;
+}
+
+// A CSV file's records with its header first; false with the reason.
+bool readRecords(const std::string& path, std::vector<std::vector<std::string>>& records,
+                 std::string& error) {
+  std::string bytes, reason;
+  if (!readWholeFile(path, bytes, reason) || !readCsv(bytes, false, records, reason) ||
+      records.empty()) {
+    error = path + ": " + (reason.empty() ? "no header row" : reason);
+    return false;
+  }
+  return true;
+}
+
+std::string cellOf(const std::vector<std::string>& header, const std::vector<std::string>& row,
+                   const std::string& name) {
+  for (std::size_t i = 0; i < header.size() && i < row.size(); ++i) {
+    if (header[i] == name) return row[i];
+  }
+  return {};
+}
+
+double numberOf(const std::string& text) {
+  return text.empty() ? 0 : std::strtod(text.c_str(), nullptr);
+}
+
+bool readSpecimens(const std::string& path, std::vector<Specimen>& specimens, std::string& error) {
+  std::vector<std::vector<std::string>> records;
+  if (!readRecords(path, records, error)) return false;
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    Specimen s;
+    if (!specimenOf(records[0], records[i], s, error)) {
+      error = path + ": data row " + std::to_string(i) + ": " + error;
+      return false;
+    }
+    specimens.push_back(s);
+  }
+  return true;
+}
+
+// The batch table: a row a specimen and model, in mphi's units.
 std::string batchTable(const std::vector<Specimen>& specimens) {
   // Ids are unique in a table: the specimen's id goes in a column of its own.
   std::vector<std::string> header = {"id", "specimen", "model", "bars_face", "bars_side", "L"};
@@ -62,16 +105,38 @@ std::string batchTable(const std::vector<Specimen>& specimens) {
   return csv;
 }
 
-std::string cellOf(const std::vector<std::string>& header, const std::vector<std::string>& row,
-                   const std::string& name) {
-  for (std::size_t i = 0; i < header.size() && i < row.size(); ++i) {
-    if (header[i] == name) return row[i];
+// Every specimen through mphi-batch; its predictions, or false with why.
+bool predict(const std::string& batch, const std::string& out,
+             const std::vector<Specimen>& specimens, Predictions& predictions, std::string& error) {
+  Outputs outputs{"mphi-validate"};
+  if (!makeDirectories(out).empty() ||
+      !writeOutput(outputs, out + "/batch.csv", batchTable(specimens))) {
+    error = "cannot write " + out + "/batch.csv";
+    return false;
   }
-  return {};
-}
-
-double numberOf(const std::string& text) {
-  return text.empty() ? 0 : std::strtod(text.c_str(), nullptr);
+  const std::string command =
+      "'" + batch + "' '" + out + "/batch.csv' --units si --csv '" + out + "/batch-results.csv'";
+  const int status = std::system(command.c_str());
+  if (status != 0 && WEXITSTATUS(status) != 3) {  // 3: some row refused, named in its status
+    error = command + " failed";
+    return false;
+  }
+  std::vector<std::vector<std::string>> records;
+  if (!readRecords(out + "/batch-results.csv", records, error)) return false;
+  std::map<std::string, const Specimen*> byId;
+  for (const Specimen& s : specimens) byId[s.id] = &s;
+  const std::vector<std::string>& header = records[0];
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    const std::vector<std::string>& row = records[i];
+    const std::string id = cellOf(header, row, "specimen");
+    Prediction p{cellOf(header, row, "model"), cellOf(header, row, "status"),
+                 cellOf(header, row, "end")};
+    const double Mu = numberOf(cellOf(header, row, "Mu_kNm"));
+    p.strength = Mu > 0 ? Mu / (byId.at(id)->lengthCm / 100) : 0;
+    p.driftPct = 100 * numberOf(cellOf(header, row, "drift_u"));
+    predictions[id].push_back(p);
+  }
+  return true;
 }
 
 // Why a specimen has no prediction of one kind, for the summary.
@@ -82,20 +147,129 @@ std::string missingReason(const Prediction& p, bool drift) {
   return "no yield curvature (first yield, or the point that sets Mn, not reached)";
 }
 
+// One model against the tests.
+struct ModelSummary {
+  const ModelEntry* model = nullptr;
+  std::map<std::string, std::vector<double>> strength;  // measured over predicted, by failure
+  std::vector<double> drift;                            // the same, tests reaching 0.8 both ways
+  std::vector<double> measured, predicted;              // drifts, per cent
+  std::map<std::string, int> noStrength, noDrift;       // specimens without, by reason
+};
+
+// The model's rows of the results file, and its summary.
+ModelSummary summarise(const ModelEntry& m, const std::vector<Specimen>& specimens,
+                       const Predictions& predictions, std::string& results) {
+  ModelSummary sum;
+  sum.model = &m;
+  for (const Specimen& s : specimens) {
+    for (const Prediction& p : predictions.at(s.id)) {
+      if (p.model != m.name) continue;
+      const double sr = p.strength > 0 ? s.feffMaxKn / p.strength : 0;
+      const bool driftKnown = s.driftFlag == "both" && s.driftCapPct > 0;
+      const double dr = driftKnown && p.driftPct > 0 ? s.driftCapPct / p.driftPct : 0;
+      results +=
+          csvLine({s.id, m.name, s.failure, s.driftFlag, p.status, p.end, doubleText(s.feffMaxKn),
+                   sr > 0 ? doubleText(p.strength) : "", sr > 0 ? doubleText(sr) : "",
+                   doubleText(s.driftCapPct), p.driftPct > 0 ? doubleText(p.driftPct) : "",
+                   dr > 0 ? doubleText(dr) : ""}) +
+          "\n";
+      if (sr > 0) {
+        sum.strength[s.failure].push_back(sr);
+        sum.strength["All"].push_back(sr);
+      } else {
+        ++sum.noStrength[missingReason(p, false)];
+      }
+      if (!driftKnown) continue;
+      if (dr > 0) {
+        sum.drift.push_back(dr);
+        sum.measured.push_back(s.driftCapPct);
+        sum.predicted.push_back(p.driftPct);
+      } else {
+        ++sum.noDrift[missingReason(p, true)];
+      }
+    }
+  }
+  return sum;
+}
+
 std::string statisticsRow(const char* what, const RatioStatistics& s) {
   if (s.count == 0) return formatted("| %s | 0 | | | | | |\n", what);
-  return formatted("| %s | %d | %.2f | %.2f | %.2f | %.2f | %.2f |\n", what, s.count, s.mean, s.cov,
+  return formatted("| %s | %d | %.3f | %.3f | %.2f | %.2f | %.2f |\n", what, s.count, s.mean, s.cov,
                    s.median, s.min, s.max);
 }
 
+std::string summaryText(const ModelSummary& sum) {
+  std::string heading = sum.model->words;
+  heading[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(heading[0])));
+  std::string t = "### " + heading + "\n\n";
+  t += "| Feff,max / (Mu/L) | n | mean | CoV | median | min | max |\n";
+  t += "|---|---|---|---|---|---|---|\n";
+  for (const char* group : {"Flexure", "Flexure-Shear", "All"}) {
+    t += statisticsRow(group, statisticsOf(sum.strength.count(group) ? sum.strength.at(group)
+                                                                     : std::vector<double>{}));
+  }
+  const RatioStatistics d = statisticsOf(sum.drift);
+  const long over =
+      std::count_if(sum.drift.begin(), sum.drift.end(), [](double r) { return r < 0.5; });
+  t += formatted(
+      "\nMeasured over predicted drift at ultimate, tests that lost 20 %% of their strength both "
+      "ways: n = %d, median %.2f, log-standard deviation %.2f, log correlation %.2f, "
+      "over-predicted by more than 2x: %ld (%.0f %%).\n",
+      d.count, d.median, d.logStd, logCorrelation(sum.measured, sum.predicted), over,
+      d.count > 0 ? 100.0 * over / d.count : 0.0);
+  if (sum.noStrength.empty()) t += "Every test has a strength prediction.\n";
+  for (const auto* missing : {&sum.noStrength, &sum.noDrift}) {
+    for (const auto& [why, count] : *missing) {
+      t += formatted("No %s prediction: %d (%s).\n",
+                     missing == &sum.noStrength ? "strength" : "drift", count, why.c_str());
+    }
+  }
+  return t + "\n";
+}
+
+// Each model's strength mean and drift median against its band; the
+// lines of those outside, or empty.
+std::string outsideBands(const std::string& path, const std::vector<ModelSummary>& summaries,
+                         std::string& error) {
+  std::vector<std::vector<std::string>> records;
+  if (!readRecords(path, records, error)) return {};
+  const std::vector<std::string>& h = records[0];
+  std::string outside;
+  for (const ModelSummary& sum : summaries) {
+    const std::vector<std::string>* band = nullptr;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+      if (cellOf(h, records[i], "model") == sum.model->name) band = &records[i];
+    }
+    if (band == nullptr) {
+      error = path + ": no band for the " + sum.model->words;
+      return {};
+    }
+    const struct {
+      const char* what;
+      double value;
+      const char *low, *high;
+    } checks[] = {{"strength mean", statisticsOf(sum.strength.at("All")).mean, "strength_low",
+                   "strength_high"},
+                  {"drift median", statisticsOf(sum.drift).median, "drift_low", "drift_high"}};
+    for (const auto& c : checks) {
+      const double low = numberOf(cellOf(h, *band, c.low)),
+                   high = numberOf(cellOf(h, *band, c.high));
+      if (!(c.value >= low && c.value <= high)) {
+        outside += formatted("%s: %s %.3f is outside its band %g to %g\n", sum.model->words, c.what,
+                             c.value, low, high);
+      }
+    }
+  }
+  return outside;
+}
+
 Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& specimens,
-              const std::map<std::string, std::vector<Prediction>>& predictions, bool drift) {
+              const Predictions& predictions, bool drift) {
   Panel p;
   p.xName = std::string("Predicted ") + what;
   p.xUnit = unit;
   p.yName = std::string("Measured ") + what;
   p.yUnit = unit;
-  const Shape shapes[] = {Shape::Circle, Shape::Square, Shape::Diamond, Shape::Triangle};
   // Predictions far beyond every measurement would squeeze the rest into a
   // corner: they are drawn at the edge, and said so.
   double largest = 0, largestPrediction = 0;
@@ -106,35 +280,30 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
     }
   }
   largest = std::min(std::max(largest, largestPrediction), 2 * largest);
+  const Shape shapes[] = {Shape::Circle, Shape::Square, Shape::Diamond, Shape::Triangle};
   for (std::size_t index = 0; index < modelTable().size(); ++index) {
     const ModelEntry& m = modelTable()[index];
-    const struct {
-      const char* model;
-      Shape shape;
-      const char* colour;
-      const char* words;
-    } look = {m.name, shapes[index % 4], m.colour, m.words};
+    const Shape shape = shapes[index % 4];
     int count = 0, beyond = 0;
     for (const Specimen& s : specimens) {
       if (drift && s.driftFlag != "both") continue;
       for (const Prediction& pr : predictions.at(s.id)) {
-        if (pr.model != look.model) continue;
         const double predicted = drift ? pr.driftPct : pr.strength;
         const double measured = drift ? s.driftCapPct : s.feffMaxKn;
-        if (!(predicted > 0) || !(measured > 0)) continue;
+        if (pr.model != m.name || !(predicted > 0) || !(measured > 0)) continue;
         beyond += predicted > largest;
         p.markers.push_back({std::min(predicted, largest), measured,
-                             predicted > largest ? Shape::Cross : look.shape, look.colour});
+                             predicted > largest ? Shape::Cross : shape, m.colour});
         ++count;
       }
     }
     p.legend.push_back(
-        {formatted("%s (%d specimens", look.words, count) +
+        {formatted("%s (%d specimens", m.words, count) +
              (beyond > 0 ? formatted("; %d predicted beyond %.3g %s, drawn at the edge", beyond,
                                      largest, unit)
                          : "") +
              ")",
-         look.colour, false, "", look.shape});
+         m.colour, false, "", shape});
   }
   Series oneToOne;
   oneToOne.x = {0, largest};
@@ -151,134 +320,40 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: validate COLUMNS.csv MPHI-BATCH OUTDIR\n";
-    return 2;
-  }
-  const std::string columnsPath = argv[1], batch = argv[2], out = argv[3];
-  std::string bytes, reason;
-  std::vector<std::vector<std::string>> records;
-  if (!readWholeFile(columnsPath, bytes, reason) || !readCsv(bytes, false, records, reason)) {
-    std::cerr << "validate: " << columnsPath << ": " << reason << "\n";
-    return 2;
-  }
+  if (argc != 5) return fail("usage: mphi-validate COLUMNS.csv BANDS.csv MPHI-BATCH OUTDIR", 2);
+  const std::string columns = argv[1], bands = argv[2], batch = argv[3], out = argv[4];
   std::vector<Specimen> specimens;
-  for (std::size_t i = 1; i < records.size(); ++i) {
-    Specimen s;
-    if (!specimenOf(records[0], records[i], s, reason)) {
-      std::cerr << "validate: " << columnsPath << ": data row " << i << ": " << reason << "\n";
-      return 2;
-    }
-    specimens.push_back(s);
-  }
-  Outputs outputs{"validate"};
-  if (!makeDirectories(out).empty() ||
-      !writeOutput(outputs, out + "/batch.csv", batchTable(specimens))) {
-    return 1;
-  }
-  const std::string command =
-      "'" + batch + "' '" + out + "/batch.csv' --units si --csv '" + out + "/batch-results.csv'";
-  const int status = std::system(command.c_str());
-  if (status != 0 && WEXITSTATUS(status) != 3) {  // 3: some row refused, named in its status
-    std::cerr << "validate: " << command << " failed\n";
-    return 1;
-  }
-  if (!readWholeFile(out + "/batch-results.csv", bytes, reason) ||
-      !readCsv(bytes, false, records, reason)) {
-    std::cerr << "validate: " << out << "/batch-results.csv: " << reason << "\n";
-    return 1;
-  }
-  const std::vector<std::string>& header = records[0];
-  std::map<std::string, std::vector<Prediction>> predictions;
-  std::map<std::string, const Specimen*> byId;
-  for (const Specimen& s : specimens) byId[s.id] = &s;
-  for (std::size_t i = 1; i < records.size(); ++i) {
-    const std::vector<std::string>& row = records[i];
-    const std::string id = cellOf(header, row, "specimen");
-    Prediction p{cellOf(header, row, "model"), cellOf(header, row, "status"),
-                 cellOf(header, row, "end")};
-    const double Mu = numberOf(cellOf(header, row, "Mu_kNm"));
-    p.strength = Mu > 0 ? Mu / (byId.at(id)->lengthCm / 100) : 0;
-    p.driftPct = 100 * numberOf(cellOf(header, row, "drift_u"));
-    predictions[id].push_back(p);
-  }
+  Predictions predictions;
+  std::string error;
+  if (!readSpecimens(columns, specimens, error)) return fail(error, 2);
+  if (!predict(batch, out, specimens, predictions, error)) return fail(error, 1);
 
-  // One row per specimen and model, and the summary.
   std::string results =
       "id,model,failure,drift_flag,status,end,Feff_max_kN,V_pred_kN,strength_ratio,"
       "drift_cap_pct,drift_pred_pct,drift_ratio\n";
-  std::string summary = formatted(
-      "%zu laboratory tests of rectangular tied columns, both models.\n\n", specimens.size());
-  for (const ModelEntry& entry : modelTable()) {
-    const char* model = entry.name;
-    std::map<std::string, std::vector<double>> strength;
-    std::vector<double> driftRatio, measured, predicted;
-    std::map<std::string, int> noStrength, noDrift;
-    int overTwice = 0;
-    for (const Specimen& s : specimens) {
-      for (const Prediction& p : predictions[s.id]) {
-        if (p.model != model) continue;
-        const double sr = p.strength > 0 ? s.feffMaxKn / p.strength : 0;
-        const bool driftKnown = s.driftFlag == "both" && s.driftCapPct > 0;
-        const double dr = driftKnown && p.driftPct > 0 ? s.driftCapPct / p.driftPct : 0;
-        results +=
-            csvLine({s.id, model, s.failure, s.driftFlag, p.status, p.end, doubleText(s.feffMaxKn),
-                     sr > 0 ? doubleText(p.strength) : "", sr > 0 ? doubleText(sr) : "",
-                     doubleText(s.driftCapPct), p.driftPct > 0 ? doubleText(p.driftPct) : "",
-                     dr > 0 ? doubleText(dr) : ""}) +
-            "\n";
-        if (sr > 0) {
-          strength[s.failure].push_back(sr);
-          strength["All"].push_back(sr);
-        } else {
-          ++noStrength[missingReason(p, false)];
-        }
-        if (!driftKnown) continue;
-        if (dr > 0) {
-          driftRatio.push_back(dr);
-          measured.push_back(s.driftCapPct);
-          predicted.push_back(p.driftPct);
-          overTwice += dr < 0.5;
-        } else {
-          ++noDrift[missingReason(p, true)];
-        }
-      }
-    }
-    std::string heading = entry.words;
-    heading[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(heading[0])));
-    summary += "### " + heading + "\n\n";
-    summary += "| Feff,max / (Mu/L) | n | mean | CoV | median | min | max |\n";
-    summary += "|---|---|---|---|---|---|---|\n";
-    for (const char* group : {"Flexure", "Flexure-Shear", "All"}) {
-      summary += statisticsRow(group, statisticsOf(strength[group]));
-    }
-    summary +=
-        "\n| measured / predicted drift at ultimate (`both`) | n | mean | CoV | median | "
-        "min | max |\n|---|---|---|---|---|---|---|\n";
-    summary += statisticsRow("drift", statisticsOf(driftRatio));
-    summary += formatted(
-        "\nlog correlation of measured and predicted drift %.2f; over-predicted by "
-        "more than 2x: %d.\n",
-        logCorrelation(measured, predicted), overTwice);
-    if (noStrength.empty()) summary += "Every test has a strength prediction.\n";
-    for (const auto* missing : {&noStrength, &noDrift}) {
-      for (const auto& [why, count] : *missing) {
-        summary += formatted("No %s prediction: %d (%s).\n",
-                             missing == &noStrength ? "strength" : "drift", count, why.c_str());
-      }
-    }
-    summary += "\n";
+  std::string summary =
+      formatted("%zu laboratory tests of rectangular tied columns.\n\n", specimens.size());
+  std::vector<ModelSummary> summaries;
+  for (const ModelEntry& m : modelTable()) {
+    summaries.push_back(summarise(m, specimens, predictions, results));
+    summary += summaryText(summaries.back());
   }
-  const std::string strengthSvg =
-      svgPicture("Strength: measured Feff,max against predicted Mu/L",
-                 {scatter("force", "kN", specimens, predictions, false)});
-  const std::string driftSvg = svgPicture(
-      "Drift capacity: measured against predicted at ultimate (tests reaching it both ways)",
-      {scatter("drift", "%", specimens, predictions, true)});
+  Outputs outputs{"mphi-validate"};
   writeOutput(outputs, out + "/results.csv", results);
   writeOutput(outputs, out + "/summary.md", summary);
-  writeOutput(outputs, out + "/strength.svg", strengthSvg);
-  writeOutput(outputs, out + "/drift.svg", driftSvg);
+  writeOutput(outputs, out + "/strength.svg",
+              svgPicture("Strength: measured Feff,max against predicted Mu/L",
+                         {scatter("force", "kN", specimens, predictions, false)}));
+  writeOutput(outputs, out + "/drift.svg",
+              svgPicture("Drift capacity: measured against predicted at ultimate (tests reaching "
+                         "it both ways)",
+                         {scatter("drift", "%", specimens, predictions, true)}));
   std::cout << summary;
+  const std::string outside = outsideBands(bands, summaries, error);
+  if (!error.empty()) return fail(error, 2);
+  if (!outside.empty()) {
+    std::cerr << outside;
+    return fail("a model left its band (" + bands + ")", 1);
+  }
   return outputs.status;
 }

@@ -1,4 +1,4 @@
-#include "tests/driver/in_process_run.h"
+#include "tests/support/in_process_run.h"
 
 #include "driver/channels.h"
 #include "driver/section_run.h"

@@ -1,12 +1,8 @@
-// The worked example's section data after the bar layout, for the analysis
-// tests.
-#pragma once
-
-#include "section/section_data.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 
-inline SectionData workedSection(float P0 = 100) {
+SectionData workedSection(float P0) {
   SectionData s;
   s.b = 40;
   s.h = 35;
