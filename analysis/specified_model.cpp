@@ -1,6 +1,7 @@
 #include "analysis/specified_model.h"
 
 #include "analysis/curvature_stepping.h"
+#include "section/bar_layout.h"
 
 namespace mphi {
 namespace {
@@ -17,10 +18,6 @@ KeyPoint rowPoint(const CurvePoint& p) {
 }
 
 }  // namespace
-
-double specifiedTensionDepth(const SectionData& s) {
-  return static_cast<double>(s.h) - s.dt;
-}
 
 Curve curveFromTable(const std::vector<TableRow>& rows, float My, float Ky, double tensionDepth) {
   Curve curve;
@@ -69,7 +66,7 @@ Curve specifiedCurve(const SectionData& section) {
   const ResultsTable& t = state.table;
   std::vector<TableRow> rows;
   for (int i = 1; i <= count; ++i) rows.push_back({t.k[i], t.m[i], t.e[i], t.c[i]});
-  Curve curve = curveFromTable(rows, state.My, state.Ky, specifiedTensionDepth(section));
+  Curve curve = curveFromTable(rows, state.My, state.Ky, tensionLayerDepth(section));
   curve.end = state.ending;
   curve.events = std::move(state.events);
   // A search that gave up left its row's forces out of balance: no result.

@@ -30,8 +30,4 @@ Curve curveFromTable(const std::vector<TableRow>& rows, float My, float Ky, doub
 // The table back from such a curve: its rows, zeros where no point lies.
 std::vector<TableRow> tableOf(const Curve& curve);
 
-// The outermost tension bars of the specified layout lie as far above the
-// far face as layer 1 below the near one.
-double specifiedTensionDepth(const SectionData& section);
-
 }  // namespace mphi

@@ -5,7 +5,7 @@
 namespace mphi {
 namespace {
 
-constexpr double kSpecifiedHardening = 1.25;  // the specified bars reach 1.25 fy at 40 ey
+constexpr double kHardening = 1.25;  // the bars' law reaches 1.25 fy at 40 ey
 
 }  // namespace
 
@@ -26,7 +26,7 @@ double squashLoad(const SectionData& s, const Curve& curve) {
 }
 
 double tensionCapacity(const SectionData& s, const Curve& curve) {
-  return mainSteelArea(s, curve) * s.fy * kSpecifiedHardening;
+  return mainSteelArea(s, curve) * s.fy * kHardening;
 }
 
 CurveFigures curveFigures(const SectionData& s, const Curve& curve, double length) {
@@ -39,8 +39,8 @@ CurveFigures curveFigures(const SectionData& s, const Curve& curve, double lengt
   r.priestley = priestleyIdealisation(curve);
   if (length > 0 && r.priestley.yielded) {
     r.hasDrift = true;
-    r.drift = columnDrift(
-        cantilever(length, s.fy, s.dcm, kSpecifiedHardening, s.P0, r.priestley.phiY), curve.points);
+    r.drift = columnDrift(cantilever(length, s.fy, s.dcm, kHardening, s.P0, r.priestley.phiY),
+                          curve.points);
   }
   return r;
 }

@@ -47,4 +47,8 @@ void applyBarLayout(SectionData& s) {
   s.cln4 = layout.d4;
 }
 
+double tensionLayerDepth(const SectionData& s) {
+  return static_cast<double>(s.h) - s.dt;
+}
+
 }  // namespace mphi

@@ -23,6 +23,10 @@ BasicBarLayout<Real> spreadBars(Real b, Real h, Real r, Real inset);
 // The specified layout: bar centres 6 cm inside every face.
 BarLayout computeBarLayout(float b, float h, float r);
 
+// The outermost tension bars of the layout lie as far above the far face
+// as layer 1 below the near one: h - dt, cm.
+double tensionLayerDepth(const SectionData& section);
+
 // Replaces the bar counts and layer depths of `section` by the layout of
 // its b, h and r; the counts stay fractional. No input is checked: a
 // section of 12 cm or less gives counts that are not finite.

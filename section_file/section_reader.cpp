@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "analysis/specified_model.h"
+#include "section/bar_layout.h"
 #include "section_file/section_text.h"
 #include "textio/real_field.h"
 
@@ -125,7 +126,7 @@ Curve resultCurve(std::vector<TableRow> rows, float My, float Ky, const SectionD
                   CurveEnd end) {
   if (end == CurveEnd::NoEquilibrium) std::fill(rows.begin(), rows.end(), TableRow{});
   if (s.num1 == 0 && s.num2 == 0 && s.num3 == 0 && s.num4 == 0) My = Ky = 0;
-  Curve c = curveFromTable(rows, My, Ky, specifiedTensionDepth(s));
+  Curve c = curveFromTable(rows, My, Ky, tensionLayerDepth(s));
   c.end = end;
   return c;
 }
