@@ -7,13 +7,14 @@ import re
 from pybind11.setup_helpers import ParallelCompile, Pybind11Extension, build_ext
 from setuptools import setup
 
-FOLDERS = ["textio", "section", "analysis", "assessment", "section_file", "figures",
-           "charts", "report", "frontend", "sweep", "batch"]
+# Every library folder; not the programs, mphi's own driver, the page, the
+# validation, the tests or this package's own folder.
+NOT_LIBRARIES = {"tools", "driver", "web", "validation", "tests", "bench", "python", "build"}
 
 here = os.path.dirname(os.path.abspath(__file__))
 os.chdir(here)
 sources = ["python/module.cpp"] + sorted(
-    f for folder in FOLDERS for f in glob.glob(folder + "/*.cpp"))
+    f for f in glob.glob("*/*.cpp") if os.path.dirname(f) not in NOT_LIBRARIES)
 with open("textio/version.h") as header:
     version = re.search(r'kVersion\[\] = "([^"]+)"', header.read()).group(1)
 os.makedirs("build/pip", exist_ok=True)
