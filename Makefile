@@ -109,7 +109,8 @@ web-test: web
 bench: deps bench-deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DMPHI_BENCH=ON >/dev/null
 	cmake --build $(BUILD)/bench -j $(JOBS)
-	$(BUILD)/bench/bench/mphi_bench
+	$(BUILD)/bench/bench/mphi_bench --benchmark_out=$(BUILD)/bench/results.json --benchmark_out_format=json
+	$(PYTHON) bench/limits.py $(BUILD)/bench/results.json
 	$(MAKE) all
 	bash bench/batch_vs_processes.sh $(CURDIR)/$(BUILD)
 	$(PYTHON) bench/python_bench.py $(CURDIR)/$(BUILD)

@@ -165,6 +165,7 @@ Grid firstGrid(double eps0) {
 struct Traced {
   std::vector<Profile> rows;
   CurveEnd end = CurveEnd::NoEquilibrium;
+  const char* governed = "";  // what ended it, in the key points' words
 };
 
 Traced trace(const Tracer& t) {
@@ -173,12 +174,12 @@ Traced trace(const Tracer& t) {
   if (!originStrain(t, eps0)) return out;
   out.rows.push_back({eps0, 0, 0});
   const AssessmentMaterials& m = t.a.m;
-  double peak = 0;
   for (Grid grid = firstGrid(eps0);; grid.next()) {
     const Profile previous = out.rows.back();
     const double eps = grid.value();
     Profile row;
     CurveEnd end = CurveEnd::NotKnown;
+    const char* governed = "";
     if (!t.balance(eps, previous.phi > 0 ? previous.phi : (eps - eps0) / t.a.h, row)) {
       // Equilibrium lost between the rows: the last strain that still has it.
       double lo = previous.eps, hi = eps;
@@ -194,29 +195,37 @@ Traced trace(const Tracer& t) {
         }
       }
       end = CurveEnd::AxialCapacity;
+      governed = endName(end);
     }
-    // The first limit a row reaches ends the curve there, located exactly.
+    // The first strain limit a row reaches ends the curve there, located
+    // exactly. A loss of strength does not end it: it is traced on to what
+    // breaks the section.
     const struct {
       CurveEnd end;
+      const char* governed;
       Watch watch;
       double limit;
     } limits[] = {
-        {CurveEnd::CoreCrushing, [&t](const Profile& p) { return t.core(p); }, m.ecu},
-        {CurveEnd::TensionBars, [&t](const Profile& p) { return t.tension(p); }, m.esu},
-        {CurveEnd::CompressionBars, [&t](const Profile& p) { return t.compression(p); }, m.esu},
-        {CurveEnd::PointEightMu, [](const Profile& p) { return -p.M; }, -kDropToEnd * peak},
+        {CurveEnd::CoreCrushing, "core ecu", [&t](const Profile& p) { return t.core(p); }, m.ecu},
+        {CurveEnd::BarFracture, "tension bars esu", [&t](const Profile& p) { return t.tension(p); },
+         m.esu},
+        {CurveEnd::BarFracture, "compression bars esu",
+         [&t](const Profile& p) { return t.compression(p); }, m.esu},
     };
     for (const auto& l : limits) {
-      if (l.end == CurveEnd::PointEightMu && !(peak > 0)) continue;
       if (!(l.watch(row) >= l.limit) || l.watch(previous) >= l.limit) continue;
       const Profile at = locate(t, previous, row, l.watch, l.limit);
-      if (end == CurveEnd::NotKnown || at.eps < row.eps) row = at, end = l.end;
+      if (end == CurveEnd::NotKnown || at.eps < row.eps)
+        row = at, end = l.end, governed = l.governed;
     }
     out.rows.push_back(row);
-    peak = std::max(peak, row.M);
-    if (end == CurveEnd::NotKnown && out.rows.size() == kAssessmentRows) end = CurveEnd::RowCap;
+    if (end == CurveEnd::NotKnown && out.rows.size() == kAssessmentRows) {
+      end = CurveEnd::RowCap;
+      governed = endName(end);
+    }
     if (end != CurveEnd::NotKnown) {
       out.end = end;
+      out.governed = governed;
       return out;
     }
   }
@@ -259,7 +268,7 @@ KeyPoint firstReached(const Tracer& t, const std::vector<Profile>& rows,
 
 // The largest moment: every local maximum of the rows refined by golden
 // section between its neighbours.
-KeyPoint peakOf(const Tracer& t, const std::vector<Profile>& rows) {
+Profile peakOf(const Tracer& t, const std::vector<Profile>& rows) {
   Profile best = rows.front();
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const bool local =
@@ -280,13 +289,27 @@ KeyPoint peakOf(const Tracer& t, const std::vector<Profile>& rows) {
     }
     if (top.M > best.M) best = top;
   }
-  return keyPoint(t, best, "");
+  return best;
+}
+
+// After the peak, where the moment first falls to 0.8 of it, located
+// exactly; none when it never does.
+KeyPoint strengthLossOf(const Tracer& t, const std::vector<Profile>& rows, const Profile& peak) {
+  const double level = kDropToEnd * peak.M;
+  if (!(level > 0)) return {};
+  auto fallen = [](const Profile& p) { return -p.M; };
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    if (rows[i].eps <= peak.eps || !(rows[i].M <= level)) continue;
+    return keyPoint(t, locate(t, rows[i - 1], rows[i], fallen, -level), "0.8 Mu");
+  }
+  return {};
 }
 
 }  // namespace
 
-Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>& bars) {
-  const AssessmentSection a = assessmentSection(section, bars);
+Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>& bars,
+                      const TieLegs& legs) {
+  const AssessmentSection a = assessmentSection(section, bars, legs);
   const Tracer t(a);
   const Traced traced = trace(t);
   const AssessmentMaterials& m = a.m;
@@ -302,6 +325,7 @@ Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>
   MaterialConstants& c = curve.constants;
   c.fc1 = m.fc1, c.fcc = m.fcc, c.ecc = m.ecc, c.Ec = m.Ec, c.rcc = m.rcc;
   c.fy = m.fy, c.ey = m.ey, c.esh = m.esh, c.esu = m.esu, c.fu = m.fu, c.ecu = m.ecu;
+  c.confinement = m.confinement, c.ke = m.ke, c.rhoS = m.rhos, c.fl = m.fl;
   if (traced.rows.empty()) {  // no uniform strain carries the load
     curve.points.push_back({0, 0, 0, std::numeric_limits<double>::quiet_NaN(), 1});
     curve.tableRows = 1;
@@ -326,13 +350,18 @@ Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>
   }
   keys.serviceability = firstReached(
       t, rows, {{fibre, kServiceFibre, "cover 0.004"}, {tension, kServiceSteel, "steel 0.015"}});
-  keys.peak = peakOf(t, rows);
-  keys.ultimate = keyPoint(t, rows.back(), endName(traced.end));
+  const Profile peak = peakOf(t, rows);
+  keys.peak = keyPoint(t, peak, "");
+  keys.strengthLoss = strengthLossOf(t, rows, peak);
+  keys.ultimate = keyPoint(t, rows.back(), traced.governed);
   keys.damageControl = firstReached(
       t, rows, {{core, m.ecu, "core ecu"}, {tension, kDamageSteelShare * m.esu, "steel 0.6 esu"}});
+  // A curve that ends before a limit state reaches it there, at its end:
+  // the idealisation and the drift exist whenever first yield does.
+  if (!keys.serviceability.exists) keys.serviceability = keys.ultimate;
   if (!keys.damageControl.exists) keys.damageControl = keys.ultimate;
   for (KeyPoint* k : {&keys.firstYield, &keys.tensionSteelYield, &keys.serviceability, &keys.peak,
-                      &keys.damageControl, &keys.ultimate}) {
+                      &keys.damageControl, &keys.ultimate, &keys.strengthLoss}) {
     for (const CurvePoint& p : curve.points) {
       if (k->exists && p.eps == k->eps) k->row = p.row;
     }

@@ -65,6 +65,38 @@ double totalArea(const std::vector<BarLayer>& layers) {
   return area;
 }
 
+// Mander's rectangular confinement (1988): the core to the tie centre line
+// loses the arches between neighbouring bars (clear gaps w') and between
+// the ties (clear spacing s'); the ties' volume ratio from their legs.
+void confineRectangular(const SectionData& s, const BarCounts& bars, const TieLegs& legs,
+                        double steelCm2, BasicMaterials<double>& m) {
+  const double inset = barInset(s), core = 2 * static_cast<double>(s.clearb1cm);
+  const double bc = s.b - core, hc = s.h - core;
+  const double sClear = static_cast<double>(s.sccm) - s.dbcm;
+  // Bars that touch leave no arch, never a negative gap.
+  const double faceGap = std::max(0.0, (s.b - 2 * inset) / (bars.face - 1) - s.dcm);
+  const double sideGap = std::max(0.0, (s.h - 2 * inset) / (bars.side + 1) - s.dcm);
+  const double arches =
+      2 * (bars.face - 1) * faceGap * faceGap + 2 * (bars.side + 1) * sideGap * sideGap;
+  m.rhocc = steelCm2 / (bc * hc);
+  // A long section held at its corners alone confines nothing.
+  m.ke = std::max(0.0, (1 - arches / (6 * bc * hc)) * (1 - sClear / (2 * bc)) *
+                           (1 - sClear / (2 * hc)) / (1 - m.rhocc));
+  m.rhos = tieRatios(s, legs).rhoS();
+  m.fl = 0.5 * m.ke * m.rhos * s.fsy / static_cast<double>(kTonPerCm2InMPa);
+  deriveConfinedLaw(m);
+}
+
+// The materials of the section: with explicit bars Mander's rectangular
+// confinement, else the equivalent circle's.
+BasicMaterials<double> materialsOf(const SectionData& s, const std::optional<BarCounts>& bars,
+                                   const TieLegs& legs, const std::vector<BarLayer>& layers) {
+  const double steel = totalArea(layers);  // cm2
+  BasicMaterials<double> m = deriveMaterials<double>(s, steel / (kCmPerM * kCmPerM));
+  if (bars) confineRectangular(s, *bars, legs, steel, m);
+  return m;
+}
+
 }  // namespace
 
 std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars) {
@@ -73,29 +105,41 @@ std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars) {
   return countFault("bars_side", bars->side, 0);
 }
 
-std::optional<Fault> checkAssessment(const SectionData& s, const std::optional<BarCounts>& bars) {
+std::optional<Fault> checkAssessment(const SectionData& s, const std::optional<BarCounts>& bars,
+                                     const TieLegs& legs) {
   if (std::optional<Fault> f = checkBarCounts(bars)) return f;
+  return checkBarsFit(s, bars, legs);
+}
+
+std::optional<Fault> checkBarsFit(const SectionData& s, const std::optional<BarCounts>& bars,
+                                  const TieLegs& legs) {
   if (2 * barInset(s) >= std::min(s.b, s.h)) {
     return faultOf("clearb1cm", s.clearb1cm,
                    "the bars do not fit: cover, tie and bar take the whole section");
   }
   if (bars) {
-    // The bars' own area must leave room for the core they confine.
-    const double steel = totalArea(layersOf(s, bars)) / (kCmPerM * kCmPerM);
-    if (deriveMaterials<double>(s, steel).rhocc >= 1) {
+    // The bars' own area must leave room for the core they confine, and
+    // the real ties a confined law.
+    const BasicMaterials<double> m = materialsOf(s, bars, legs, layersOf(s, bars));
+    if (m.rhocc >= 1) {
       return faultOf("bars_face", bars->face, "the bars' area exceeds the tie-confined core");
+    }
+    if (!(m.ecc > 0 && m.Esec < m.Ec)) {
+      return faultOf("rcc", m.rcc,
+                     "the confined-concrete law is undefined for this concrete and the real "
+                     "ties (it needs 0 < fcc/ecc < Ec)");
     }
   }
   return std::nullopt;
 }
 
-AssessmentSection assessmentSection(const SectionData& s, const std::optional<BarCounts>& bars) {
+AssessmentSection assessmentSection(const SectionData& s, const std::optional<BarCounts>& bars,
+                                    const TieLegs& legs) {
   AssessmentSection a;
   const std::vector<BarLayer> layers = layersOf(s, bars);
-  // All main steel over the area of the core's equivalent circle (m2).
-  const double steel = totalArea(layers) / (kCmPerM * kCmPerM);
-  const BasicMaterials<double> c = deriveMaterials<double>(s, steel);
+  const BasicMaterials<double> c = materialsOf(s, bars, legs, layers);
   AssessmentMaterials& m = a.m;
+  m.confinement = bars ? Confinement::Rectangular : Confinement::EquivalentCircle;
   m.fc1 = c.fc1;
   m.fy = c.fy;
   m.Es = c.Es;

@@ -8,19 +8,21 @@
 #include <vector>
 
 #include "curve/analysis_request.h"
+#include "curve/curve.h"
 #include "section/fault.h"
 #include "section/section_data.h"
 
 namespace mphi {
 
 struct AssessmentMaterials {
+  Confinement confinement = Confinement::EquivalentCircle;
   double fc1 = 0;                   // unconfined strength
   double fy = 0, Es = 0, ey = 0;    // main bars
   double esh = 0, Esh = 0;          // start and modulus of strain hardening
   double esu = 0, fu = 0;           // bar failure strain 40 ey and the stress there, 1.25 fy
   double fyh = 0;                   // tie yield strength
   double ds = 0, rhocc = 0;         // equivalent core circle (m) and main steel over its area
-  double ke = 0, rhos = 0, fl = 0;  // confinement
+  double ke = 0, rhos = 0, fl = 0;  // confinement: effectiveness, ties' volume ratio, stress
   double fcc = 0, ecc = 0, Ec = 0, Esec = 0, rcc = 0;
   double ecu = 0;  // ultimate strain of the core (Priestley, Seible and Calvi)
 };
@@ -46,15 +48,23 @@ struct AssessmentSection {
 // or 0 (on a side) to 1000, naming the field.
 std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars);
 
-// The same, then bars that do not fit; the section data must have passed
-// the data check.
-std::optional<Fault> checkAssessment(const SectionData& section,
-                                     const std::optional<BarCounts>& bars);
+// Bars that do not fit the section, whose area leaves no core, or whose
+// real ties give no confined law; the section data must have passed the
+// data check.
+std::optional<Fault> checkBarsFit(const SectionData& section, const std::optional<BarCounts>& bars,
+                                  const TieLegs& legs = {});
 
-// The section data (checked, after the layout) and, where given, explicit
-// bars; without them the steel b h r is spread as the specified layout
-// spreads it, about the real bar centres.
+// Both.
+std::optional<Fault> checkAssessment(const SectionData& section,
+                                     const std::optional<BarCounts>& bars,
+                                     const TieLegs& legs = {});
+
+// The section data (checked, after the layout), explicit bars where given
+// and the ties' legs. Without bars the steel b h r is spread as the
+// specified layout spreads it, about the real bar centres, and the ties
+// confine as one hoop round the core's equivalent circle; with them,
+// Mander's rectangular confinement of the real ties and bars.
 AssessmentSection assessmentSection(const SectionData& section,
-                                    const std::optional<BarCounts>& bars);
+                                    const std::optional<BarCounts>& bars, const TieLegs& legs = {});
 
 }  // namespace mphi

@@ -63,8 +63,9 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
       return p;
     }
   }
-  const RequestTexts texts = {cellOf(t, row, "model"), cellOf(t, row, "bars_face"),
-                              cellOf(t, row, "bars_side"), cellOf(t, row, "L")};
+  const RequestTexts texts = {cellOf(t, row, "model"),     cellOf(t, row, "bars_face"),
+                              cellOf(t, row, "bars_side"), cellOf(t, row, "L"),
+                              cellOf(t, row, "legs_b"),    cellOf(t, row, "legs_h")};
   const RequestFormat format{request.units, t.decimalComma, columnOf(t, "L").factor};
   if (const std::optional<RequestFault> fault = readRequest(texts, format, p.analysis)) {
     p.refusal = where + ", column " + fault->field + ": " + requestFaultText(*fault);

@@ -32,7 +32,7 @@ std::vector<Known> knownColumns() {
     known.push_back(
         {v->name, quantityOfUnit(v->unit, q) ? std::optional<Quantity>(q) : std::nullopt, true});
   }
-  for (const char* name : {"id", "model", "bars_face", "bars_side"}) {
+  for (const char* name : {"id", "model", "bars_face", "bars_side", "legs_b", "legs_h"}) {
     known.push_back({name, std::nullopt, false});
   }
   known.push_back({"L", Quantity::Length, false});

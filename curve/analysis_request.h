@@ -1,6 +1,6 @@
 // What to work out for a section beyond its 22 values: which model traces
-// the curve, the explicit bars it may take and the column length for the
-// drift. The front ends make one from what the user gave through the one
+// the curve, the explicit bars it may take, the legs of its ties and the
+// column length for the drift. The front ends make one from what the user gave through the one
 // request parser (model/analysis_request.h).
 #pragma once
 
@@ -20,10 +20,21 @@ struct BarCounts {
   double side = 0;
 };
 
+// The legs of the ties in each direction: `b`, the legs running parallel
+// to b; `h`, those running parallel to h, the bending direction, which
+// carry the shear. One perimeter hoop has 2 and 2. At least 2; where
+// crossties alternate from one set of ties to the next, the mean (3.5),
+// as test databases give it.
+struct TieLegs {
+  double b = 2;
+  double h = 2;
+};
+
 struct Analysis {
   Model model = Model{};          // the first model, mphi's own, unless asked otherwise
   std::optional<BarCounts> bars;  // explicit bars, for a model that takes them
-  double length = 0;              // column length for the drift, cm; 0 for none
+  TieLegs legs;
+  double length = 0;  // column length for the drift, cm; 0 for none
 };
 
 }  // namespace mphi

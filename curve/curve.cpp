@@ -12,6 +12,8 @@ const char* endName(CurveEnd end) {
       return "tension_bars";
     case CurveEnd::CoreCrushing:
       return "core_crushing";
+    case CurveEnd::BarFracture:
+      return "bar_fracture";
     case CurveEnd::AxialCapacity:
       return "axial_capacity";
     case CurveEnd::NoEquilibrium:
@@ -26,6 +28,10 @@ const char* endName(CurveEnd end) {
   return "";
 }
 
+const char* confinementName(Confinement confinement) {
+  return confinement == Confinement::Rectangular ? "rectangular" : "equivalent_circle";
+}
+
 Curve inUnits(const Curve& curve, const Units& u) {
   Curve c = curve;
   auto length = [&u](double& v) { v = u.in(Quantity::Length, v); };
@@ -34,8 +40,9 @@ Curve inUnits(const Curve& curve, const Units& u) {
     p.M = u.in(Quantity::Moment, p.M);
     length(p.c);
   }
-  for (KeyPoint* k : {&c.keys.firstYield, &c.keys.tensionSteelYield, &c.keys.serviceability,
-                      &c.keys.peak, &c.keys.damageControl, &c.keys.ultimate}) {
+  for (KeyPoint* k :
+       {&c.keys.firstYield, &c.keys.tensionSteelYield, &c.keys.serviceability, &c.keys.peak,
+        &c.keys.damageControl, &c.keys.ultimate, &c.keys.strengthLoss}) {
     k->phi = u.in(Quantity::Curvature, k->phi);
     k->M = u.in(Quantity::Moment, k->M);
     length(k->c);

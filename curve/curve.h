@@ -16,6 +16,7 @@ enum class CurveEnd {
   CompressionBars,  // the bars nearest the compression face failed
   TensionBars,      // the outermost tension bars failed
   CoreCrushing,     // the core edge reached its ultimate strain
+  BarFracture,      // a main bar reached its fracture strain esu
   AxialCapacity,    // equilibrium lost past some strain
   NoEquilibrium,    // no neutral axis balances the load at all
   TableFull,        // the specified model's 500-row table is full
@@ -24,8 +25,8 @@ enum class CurveEnd {
 };
 
 // The one vocabulary of every tool: "0.8Mu", "compression_bars",
-// "tension_bars", "core_crushing", "axial_capacity", "no_equilibrium",
-// "table_full", "row_cap"; "" when not known.
+// "tension_bars", "core_crushing", "bar_fracture", "axial_capacity",
+// "no_equilibrium", "table_full", "row_cap"; "" when not known.
 const char* endName(CurveEnd end);
 
 // A curve ends, or has lost its strength, where the moment falls below this
@@ -59,6 +60,7 @@ struct KeyPoints {
   KeyPoint peak;
   KeyPoint damageControl;
   KeyPoint ultimate;
+  KeyPoint strengthLoss;  // after the peak, where the moment falls to 0.8 of it
 };
 
 // What happened at one step, in the order it happened.
@@ -75,6 +77,12 @@ struct StepEvent {
   double value = 0;
 };
 
+// How the ties confine the core: by one hoop round a circle of the core's
+// area, or by Mander's rectangular form from the real ties and bars.
+enum class Confinement { EquivalentCircle, Rectangular };
+// "equivalent_circle", "rectangular".
+const char* confinementName(Confinement confinement);
+
 // The model's material constants, MPa and strains; 0 where the model has
 // no such constant.
 struct MaterialConstants {
@@ -85,6 +93,11 @@ struct MaterialConstants {
   double rcc = 0;  // shape exponent of the confined law
   double fy = 0, ey = 0, esh = 0, esu = 0, fu = 0;
   double ecu = 0;  // ultimate strain of the core
+  // The confinement behind fcc and ecu.
+  Confinement confinement = Confinement::EquivalentCircle;
+  double ke = 0;    // confinement effectiveness
+  double rhoS = 0;  // volumetric ratio of the ties it takes
+  double fl = 0;    // effective lateral confining stress
 };
 
 // A layer of main bars, from the compression face down.

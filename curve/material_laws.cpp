@@ -39,18 +39,30 @@ BasicMaterials<Single> deriveMaterials(const SectionData& s, double steelArea) {
            (static_cast<double>(m.ds) * kPiAreas) /
            ((static_cast<double>(m.ds) * kQuarterPi * m.ds) * spacing);
   m.fl = Single(static_cast<double>(m.ke) * 0.5f * m.rhos * s.fsy / kTonPerCm2InMPa);
+  deriveConfinedLaw(m);
+  return m;
+}
 
+template <typename Single>
+void deriveConfinedLaw(BasicMaterials<Single>& m) {
   const double fl = m.fl;
   m.fcc = m.fc1 * (2.254f * std::sqrt(1.0 + 7.94f * fl / m.fc1) - 1.254f - 2.0f * fl / m.fc1);
   m.ecc = kPeakStrain * (1.0 + 5.0f * (m.fcc / m.fc1 - 1.0));
   m.Ec = 5000.0f * std::sqrt(m.fcc);
   m.Esec = Single(m.fcc / m.ecc);
   m.rcc = Single(m.Ec / (m.Ec - m.Esec));
-  return m;
 }
 
 template BasicMaterials<float> deriveMaterials<float>(const SectionData&, double);
 template BasicMaterials<double> deriveMaterials<double>(const SectionData&, double);
+template void deriveConfinedLaw<double>(BasicMaterials<double>&);
+
+TieRatios tieRatios(const SectionData& s, const TieLegs& legs) {
+  const double tie = kPi * s.dbcm * s.dbcm / 4;  // cm2
+  const double core = 2 * static_cast<double>(s.clearb1cm);
+  const double bc = s.b - core, hc = s.h - core;
+  return {legs.b * tie / (s.sccm * hc), legs.h * tie / (s.sccm * bc)};
+}
 
 Materials deriveMaterials(const SectionData& s) {
   // Both halves of the depth carry layers 1 to 4.

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "curve/analysis_request.h"
 #include "section/section_data.h"
 #include "section/units.h"
 
@@ -50,6 +51,19 @@ Materials deriveMaterials(const SectionData& section);
 // `Single` where the specified model holds it in single precision.
 template <typename Single>
 BasicMaterials<Single> deriveMaterials(const SectionData& section, double steelArea);
+// The confined concrete's law (fcc, ecc, Ec, Esec, rcc) from the
+// unconfined strength fc1 and the confining stress fl of `m`.
+template <typename Single>
+void deriveConfinedLaw(BasicMaterials<Single>& m);
+
+// The transverse steel of the ties with `legs` legs in each direction,
+// over the core to the tie centre line: rhoB = legs_b Atie / (s hc) along
+// b, rhoH = legs_h Atie / (s bc) along h, Atie = pi dbcm^2 / 4.
+struct TieRatios {
+  double rhoB = 0, rhoH = 0;
+  double rhoS() const { return rhoB + rhoH; }
+};
+TieRatios tieRatios(const SectionData& section, const TieLegs& legs);
 
 constexpr float kPeakStrain = 0.002f;  // unconfined concrete peak strain
 

@@ -29,19 +29,24 @@ double tensionCapacity(const SectionData& s, const Curve& curve) {
   return mainSteelArea(s, curve) * s.fy * kHardening;
 }
 
-CurveFigures curveFigures(const SectionData& s, const Curve& curve, double length) {
+CurveFigures curveFigures(const SectionData& s, const Curve& curve, double length,
+                          const TieLegs& legs) {
   CurveFigures r;
   r.steelRatio = mainSteelArea(s, curve) / (static_cast<double>(s.b) * s.h);
   r.length = length;
   r.tooFewRows = computed(curve) && curve.points.size() - 1 < kFewestRowsToIdealise;
-  if (r.tooFewRows) return r;
-  r.caltrans = caltransIdealisation(curve);
-  r.priestley = priestleyIdealisation(curve);
+  if (!r.tooFewRows) {
+    r.caltrans = caltransIdealisation(curve);
+    r.priestley = priestleyIdealisation(curve);
+  }
   if (length > 0 && r.priestley.yielded) {
     r.hasDrift = true;
     r.drift = columnDrift(cantilever(length, s.fy, s.dcm, kHardening, s.P0, r.priestley.phiY),
                           curve.points);
   }
+  r.capacity = driftCapacity(s, legs, length,
+                             computed(curve) ? std::optional(curve.keys.peak.M) : std::nullopt,
+                             r.hasDrift ? std::optional(r.drift.driftU) : std::nullopt);
   return r;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "curve/curve.h"
+#include "figures/capacity.h"
 #include "figures/drift.h"
 #include "figures/idealisation.h"
 #include "section/section_data.h"
@@ -25,10 +26,12 @@ struct CurveFigures {
   double length = 0;      // column length asked for, cm; 0 for none
   bool hasDrift = false;  // a length was given and phi_y exists
   Drift drift;
+  DriftCapacity capacity;  // the flexural drift at the last row, bar buckling, shear
 };
 
-// `length` 0 leaves the drift out.
-CurveFigures curveFigures(const SectionData& section, const Curve& curve, double length = 0);
+// `length` 0 leaves the drift and the capacity out; `legs` of the ties.
+CurveFigures curveFigures(const SectionData& section, const Curve& curve, double length = 0,
+                          const TieLegs& legs = {});
 
 // Whether the curve has any point beyond its origin.
 inline bool computed(const Curve& curve) {

@@ -30,7 +30,10 @@ Idealisation idealisationFrom(const Curve& curve, const KeyPoint& yield) {
   return i;
 }
 
-LimitStateFigures limitStateFigures(const SectionData& s, const Curve& curve, double length) {
+namespace {
+
+// The idealisations and the drift at each limit state.
+LimitStateFigures limitStateDrifts(const SectionData& s, const Curve& curve, double length) {
   LimitStateFigures f;
   f.idealisation = idealisationFrom(curve, curve.keys.firstYield);
   f.bySteelYield = idealisationFrom(curve, curve.keys.tensionSteelYield);
@@ -48,6 +51,17 @@ LimitStateFigures limitStateFigures(const SectionData& s, const Curve& curve, do
   f.serviceability = at(curve.keys.serviceability);
   f.damageControl = at(curve.keys.damageControl);
   f.ultimate = at(curve.keys.ultimate);
+  return f;
+}
+
+}  // namespace
+
+LimitStateFigures limitStateFigures(const SectionData& s, const Curve& curve, double length,
+                                    const TieLegs& legs) {
+  LimitStateFigures f = limitStateDrifts(s, curve, length);
+  const KeyPoint& peak = curve.keys.peak;
+  f.capacity = driftCapacity(s, legs, length, peak.exists ? std::optional(peak.M) : std::nullopt,
+                             f.hasDrift ? std::optional(f.damageControl.drift) : std::nullopt);
   return f;
 }
 

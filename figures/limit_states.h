@@ -7,6 +7,7 @@
 #include <string>
 
 #include "curve/curve.h"
+#include "figures/capacity.h"
 #include "figures/drift.h"
 #include "section/section_data.h"
 #include "section/units.h"
@@ -42,11 +43,13 @@ struct LimitStateFigures {
   double deltaY = 0;
   LimitStateDrift serviceability, damageControl, ultimate;
   std::vector<DriftPoint> curve;  // one point per curve point
+  DriftCapacity capacity;         // the flexural drift at damage control, bar buckling, shear
 };
 
-// `section` for the bars' strength, diameter and the load.
+// `section` for the bars' strength, diameter and the load; `legs` of the
+// ties.
 LimitStateFigures limitStateFigures(const SectionData& section, const Curve& curve,
-                                    double length = 0);
+                                    double length = 0, const TieLegs& legs = {});
 
 // A copy in the units: lengths, displacements, forces, moments and
 // curvatures.

@@ -28,6 +28,14 @@ void addAnalysisOptions(CLI::App& app, AnalysisOptions& o) {
   app.add_option("--bars-side", o.side, bars + ": bars on each side face between the corners")
       ->type_name("M")
       ->needs(face);
+  app.add_option("--legs-b", o.legsB,
+                 "tie legs running parallel to b (default 2, one perimeter hoop; the mean where "
+                 "crossties alternate)")
+      ->type_name("N");
+  app.add_option("--legs-h", o.legsH,
+                 "tie legs running parallel to h, the bending direction, which carry the shear "
+                 "(default 2)")
+      ->type_name("N");
   app.add_option("--length", o.length,
                  "column length L for the drift of a cantilever (cm; m with --units t-m or si)")
       ->type_name("L");
@@ -77,7 +85,7 @@ std::string optionOf(const std::string& field) {
 bool analysisOf(const AnalysisOptions& o, Analysis& a, std::string& error) {
   const RequestFormat format{unitsOf(o)};
   if (const std::optional<RequestFault> fault =
-          readRequest({o.model, o.face, o.side, o.length}, format, a)) {
+          readRequest({o.model, o.face, o.side, o.length, o.legsB, o.legsH}, format, a)) {
     error = optionOf(fault->field) + ": " + requestFaultText(*fault);
     return false;
   }

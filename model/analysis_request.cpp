@@ -39,6 +39,16 @@ std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestForm
     }
     a.bars = bars;
   }
+  const struct {
+    const char* field;
+    const std::string& text;
+    double& legs;
+  } legs[] = {{"legs_b", t.legsB, a.legs.b}, {"legs_h", t.legsH, a.legs.h}};
+  for (const auto& l : legs) {
+    if (!isBlank(l.text) && !readNumber(l.text, format.decimalComma, l.legs)) {
+      return RequestFault{l.field, l.text, "is not a number"};
+    }
+  }
   if (!isBlank(t.length)) {
     double L = 0;
     if (!readNumber(t.length, format.decimalComma, L) || !(L > 0)) {
@@ -51,6 +61,12 @@ std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestForm
 }
 
 std::optional<Fault> checkRequest(const Analysis& a) {
+  constexpr double kMostLegs = 1000;  // far beyond any column
+  for (const auto& [field, legs] :
+       {std::pair<const char*, double>{"legs_b", a.legs.b}, {"legs_h", a.legs.h}}) {
+    if (!(legs >= 2)) return faultOf(field, legs, "a tie has at least 2 legs in each direction");
+    if (legs > kMostLegs) return faultOf(field, legs, "at most 1000 tie legs in a direction");
+  }
   return modelEntry(a.model).checkRequest(a);
 }
 

@@ -1,5 +1,5 @@
 // The one request parser: what a user asks beyond the section's 22 values
-// (the model, explicit bar counts, the column length) as the command
+// (the model, explicit bar counts, tie legs, the column length) as the command
 // line, a batch row, the page's form or Python gives it, into an Analysis.
 // Every front end reads the same texts the same way, so the same request
 // gives the same figures to the last bit in every tool.
@@ -20,6 +20,8 @@ struct RequestTexts {
   std::string barsFace;  // bars on each face, a whole number
   std::string barsSide;  // bars on each side face between the corners
   std::string length;    // the column length
+  std::string legsB;     // tie legs parallel to b
+  std::string legsH;     // tie legs parallel to h, the bending direction
 };
 
 // How the texts are written: with a decimal comma ("2,5") where a table
@@ -32,7 +34,7 @@ struct RequestFormat {
 };
 
 // A request that cannot be read: the field ("model", "bars_face",
-// "bars_side", "L"), the text as given and why.
+// "bars_side", "L", "legs_b", "legs_h"), the text as given and why.
 struct RequestFault {
   std::string field;
   std::string text;
@@ -46,8 +48,9 @@ std::string requestFaultText(const RequestFault& fault);
 std::optional<RequestFault> readRequest(const RequestTexts& texts, const RequestFormat& format,
                                         Analysis& analysis);
 
-// What the model makes of the request before it sees a section: bar
-// counts for a model that takes none, counts that are no whole numbers.
+// What is wrong with the request before a section is seen: fewer than 2
+// tie legs in a direction, then what the model makes of it (bar counts
+// for a model that takes none, counts that are no whole numbers).
 std::optional<Fault> checkRequest(const Analysis& analysis);
 
 }  // namespace mphi

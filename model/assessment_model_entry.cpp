@@ -14,9 +14,6 @@ using Q = Quantity;
 constexpr char kName[] = "assessment";
 constexpr char kWords[] = "assessment model";
 
-ResultCell word(const std::string& t) {
-  return {t, true, 0, false};
-}
 ResultCell value(bool exists, double v) {
   return {"", exists, v, false};
 }
@@ -49,7 +46,8 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
                 {"serviceability", "Serviceability", keys(r).serviceability},
                 {"peak", "Peak", keys(r).peak},
                 {"damage_control", "Damage control", keys(r).damageControl},
-                {"ultimate", "Ultimate", keys(r).ultimate}};
+                {"ultimate", "Ultimate", keys(r).ultimate},
+                {"strength_loss", "Strength loss", keys(r).strengthLoss}};
   for (const auto& p : points) {
     const std::string at = std::string("/key_points/") + p.key + "/";
     const bool governed = p.point.exists && !p.point.governed.empty();
@@ -75,18 +73,19 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
           {"", MPHI_MU MPHI_DELTA, std::string("a-mu-delta-") + key, at + "mu_delta", 4});
     }
   }
+  for (const FigureRow& c : capacityRows(r.limitStates.capacity, "a-", u)) rows.push_back(c);
   return rows;
 }
 
 // From how the curve ended on.
 std::vector<ResultColumn> columns() {
   return {
-      {"end", std::nullopt, [](const SectionResult& r) { return word(endName(r.curve.end)); }},
+      {"end", std::nullopt, [](const SectionResult& r) { return wordCell(endName(r.curve.end)); }},
       {"rows", std::nullopt,
-       [](const SectionResult& r) { return word(std::to_string(r.curve.tableRows)); }},
+       [](const SectionResult& r) { return wordCell(std::to_string(r.curve.tableRows)); }},
       {"first_yield_by", std::nullopt,
        [](const SectionResult& r) {
-         return word(keys(r).firstYield.exists ? keys(r).firstYield.governed : "");
+         return wordCell(keys(r).firstYield.exists ? keys(r).firstYield.governed : "");
        }},
       {"My", Q::Moment,
        [](const SectionResult& r) {
@@ -157,13 +156,21 @@ ModelEntry assessmentModelEntry() {
   m.writesSection = false;
   m.takesBars = true;
   m.checkRequest = [](const Analysis& a) { return checkBarCounts(a.bars); };
-  m.check = [](const SectionData& s, const Analysis& a) { return checkAssessment(s, a.bars); };
-  m.trace = [](const SectionData& s, const Analysis& a) { return assessmentCurve(s, a.bars); };
+  m.checkFit = [](const SectionData& s, const Analysis& a) {
+    return checkBarsFit(s, a.bars, a.legs);
+  };
+  m.trace = [](const SectionData& s, const Analysis& a) {
+    return assessmentCurve(s, a.bars, a.legs);
+  };
   m.reported = [](const SectionData& s, const Curve& c) { return SectionFile{s, c}; };
   m.figures = [](SectionResult& r) {
-    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis.length);
+    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis.length, r.analysis.legs);
   };
   m.columns = columns();
+  for (const ResultColumn& c : capacityColumns()) m.columns.push_back(c);
+  m.capacity = [](const SectionResult& r) -> const DriftCapacity& {
+    return r.limitStates.capacity;
+  };
   m.json = json;
   m.text = [](const SectionResult& r, const Units& u) {
     return limitStateText(r.section, r.curve, r.limitStates, kWords, u);

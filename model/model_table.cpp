@@ -52,4 +52,71 @@ std::string barModelWords() {
   return words;
 }
 
+namespace {
+
+const DriftCapacity& capacityOf(const SectionResult& r) {
+  return modelEntry(r.analysis.model).capacity(r);
+}
+
+ResultCell drift(const std::optional<double>& d) {
+  return {"", d.has_value(), d.value_or(0), false};
+}
+
+ResultCell strength(const SectionResult& r, double ShearStrength::*figure) {
+  const std::optional<ShearStrength>& v = capacityOf(r).strength;
+  return {"", v.has_value(), v ? *v.*figure : 0, false};
+}
+
+}  // namespace
+
+std::vector<ResultColumn> capacityColumns() {
+  return {
+      {"drift_cap", std::nullopt,
+       [](const SectionResult& r) { return drift(capacityOf(r).drift); }},
+      {"mode", std::nullopt,
+       [](const SectionResult& r) {
+         const DriftCapacity& c = capacityOf(r);
+         return wordCell(c.drift ? failureModeName(c.governing) : "");
+       }},
+      {"drift_flexure", std::nullopt,
+       [](const SectionResult& r) { return drift(capacityOf(r).flexure); }},
+      {"drift_buckling", std::nullopt,
+       [](const SectionResult& r) { return drift(capacityOf(r).barBuckling); }},
+      {"drift_shear", std::nullopt,
+       [](const SectionResult& r) { return drift(capacityOf(r).shear); }},
+      {"Vn0", Quantity::Force,
+       [](const SectionResult& r) { return strength(r, &ShearStrength::Vn0); }},
+      {"Vp_Vn0", std::nullopt,
+       [](const SectionResult& r) { return strength(r, &ShearStrength::ratio); }},
+      {"shear_class", std::nullopt,
+       [](const SectionResult& r) {
+         const std::optional<ShearStrength>& v = capacityOf(r).strength;
+         return wordCell(v ? shearClassName(v->shearClass) : "");
+       }},
+  };
+}
+
+std::vector<FigureRow> capacityRows(const DriftCapacity& c, const std::string& prefix,
+                                    const Units& u) {
+  if (!c.barBuckling) return {};  // no length
+  const std::string governs =
+      c.drift ? std::string(", by ") + failureModeName(c.governing) : std::string(": none");
+  std::vector<FigureRow> rows = {
+      {"Drift capacity" + governs, "drift (%)", prefix + "cap-drift", "/capacity/drift", 3, 100},
+      {"", "flexure (%)", prefix + "cap-flexure", "/capacity/flexure", 3, 100},
+      {"", "bar buckling (%)", prefix + "cap-buckling", "/capacity/bar_buckling", 3, 100},
+      {"", "shear failure (%)", prefix + "cap-shear", "/capacity/shear", 3, 100}};
+  if (c.strength) {
+    rows.push_back({"Shear strength", "Vn0 (" + u.picture(Quantity::Force) + ")", prefix + "vn0",
+                    "/shear/Vn0", 4});
+    rows.push_back({"", std::string("Vp/Vn0, ") + shearClassName(c.strength->shearClass),
+                    prefix + "vp-vn0", "/shear/ratio", 3});
+  }
+  return rows;
+}
+
+ResultCell wordCell(const std::string& text) {
+  return {text, !text.empty(), 0, false};
+}
+
 }  // namespace mphi

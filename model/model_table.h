@@ -23,6 +23,8 @@ struct ResultCell {
   double value = 0;
   bool single = false;  // one of SECTION's floats: printed as the float it is
 };
+// A word; an empty one is a cell without a value.
+ResultCell wordCell(const std::string& text);
 
 // A result column: its name before the unit, the quantity whose unit ends
 // the name (none for counts, ratios and words), and its cell of a result.
@@ -68,11 +70,10 @@ struct ModelEntry {
   bool writesSection;  // its curve is the one mphi writes to SECTION
   bool takesBars;      // it takes explicit bar counts
 
-  // What the model makes of a request before and after it sees the
-  // section, beyond the section data check; `check` includes
-  // `checkRequest`.
+  // What the model makes of a request before it sees the section, and of
+  // the two together beyond the section data check.
   std::optional<Fault> (*checkRequest)(const Analysis& analysis);
-  std::optional<Fault> (*check)(const SectionData& section, const Analysis& analysis);
+  std::optional<Fault> (*checkFit)(const SectionData& section, const Analysis& analysis);
   // The curve, the section and curve its figures are read from, and the
   // figures of those (`result.reported`) for the request's length.
   Curve (*trace)(const SectionData& section, const Analysis& analysis);
@@ -80,6 +81,8 @@ struct ModelEntry {
   void (*figures)(SectionResult& result);
 
   std::vector<ResultColumn> columns;  // from how the curve ended on
+  // The column's drift capacity and shear strength among its figures.
+  const DriftCapacity& (*capacity)(const SectionResult& result);
   std::string (*json)(const SectionResult& result, const Units& units);
   std::string (*text)(const SectionResult& result, const Units& units);
   std::string (*plot)(const SectionResult& result, const Units& units);
@@ -113,6 +116,13 @@ std::vector<std::string> modelNames();
 std::string modelNameList(const char* lastJoin);
 // "assessment model": the words of the models that take explicit bars.
 std::string barModelWords();
+
+// The result columns every model ends with: its drift capacity, the
+// governing mode, each mode's drift, the shear strength and its class.
+std::vector<ResultColumn> capacityColumns();
+// The page's rows of the same, their ids after `prefix`.
+std::vector<FigureRow> capacityRows(const DriftCapacity& capacity, const std::string& prefix,
+                                    const Units& units);
 
 // The two models' entries, each in a file of its own.
 ModelEntry specifiedModelEntry();

@@ -1,5 +1,6 @@
 #include "model/section_result.h"
 
+#include "model/analysis_request.h"
 #include "model/model_table.h"
 #include "report/summary_text.h"
 #include "textio/number_text.h"
@@ -24,7 +25,8 @@ std::string cellText(const ResultCell& c, const ResultColumn& column, const Unit
 }  // namespace
 
 std::optional<Fault> checkAnalysis(const SectionData& section, const Analysis& a) {
-  return modelEntry(a.model).check(section, a);
+  if (std::optional<Fault> fault = checkRequest(a)) return fault;
+  return modelEntry(a.model).checkFit(section, a);
 }
 
 SectionResult analyse(const SectionData& section, const Analysis& a) {
@@ -38,12 +40,12 @@ SectionResult analyse(const SectionData& section, const Analysis& a) {
   return r;
 }
 
-SectionResult resultOfFile(const SectionFile& file, double length) {
+SectionResult resultOfFile(const SectionFile& file, const Analysis& analysis) {
   const ModelEntry& m = sectionModel();
   SectionResult r;
   r.section = file.section;
+  r.analysis = analysis;
   r.analysis.model = m.model;
-  r.analysis.length = length;
   r.curve = file.curve;
   r.reported = file;
   m.figures(r);

@@ -27,16 +27,16 @@ struct SectionResult {
   LimitStateFigures limitStates;  // limit states, where the model gives them
 };
 
-// What the section data check does not see of a request: explicit bars
-// with a model that takes none, bars that are no whole numbers or do not
-// fit.
+// What the section data check does not see of a request: tie legs that
+// are no whole numbers, explicit bars with a model that takes none, bars
+// that are no whole numbers or do not fit.
 std::optional<Fault> checkAnalysis(const SectionData& section, const Analysis& analysis);
 
 // `section` after the layout and both checks.
 SectionResult analyse(const SectionData& section, const Analysis& analysis);
 // The figures of a SECTION file read back, as the model that writes
-// SECTION gives them; `length` as Analysis's.
-SectionResult resultOfFile(const SectionFile& file, double length = 0);
+// SECTION gives them, for the request's length and tie legs.
+SectionResult resultOfFile(const SectionFile& file, const Analysis& analysis = {});
 
 // The report's JSON, text and plot of the result, by its model.
 std::string resultJson(const SectionResult& result, const Units& units = {});

@@ -15,9 +15,6 @@ namespace {
 
 using Q = Quantity;
 
-ResultCell word(const std::string& t) {
-  return {t, true, 0, false};
-}
 // One of SECTION's floats.
 ResultCell single(bool exists, double v) {
   return {"", exists, v, true};
@@ -77,6 +74,7 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
         {"", "V at " MPHI_PHI "u (" + u.picture(Q::Force) + ")", "V-u", "/drift/V_u", 4}};
     rows.insert(rows.end(), drift.begin(), drift.end());
   }
+  for (const FigureRow& c : capacityRows(f.capacity, "", u)) rows.push_back(c);
   const std::string note = figuresNote(r.reported.section, r.reported.curve, f.tooFewRows, u);
   if (!note.empty()) rows.push_back({"Note", note, "note", "", 1});
   return rows;
@@ -85,9 +83,9 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
 // From how the curve ended on.
 std::vector<ResultColumn> columns() {
   return {
-      {"end", std::nullopt, [](const SectionResult& r) { return word(endName(r.curve.end)); }},
+      {"end", std::nullopt, [](const SectionResult& r) { return wordCell(endName(r.curve.end)); }},
       {"rows", std::nullopt,
-       [](const SectionResult& r) { return word(std::to_string(r.curve.tableRows)); }},
+       [](const SectionResult& r) { return wordCell(std::to_string(r.curve.tableRows)); }},
       {"Ky", Q::Curvature,
        [](const SectionResult& r) {
          return single(keys(r).firstYield.exists, keys(r).firstYield.phi);
@@ -162,13 +160,16 @@ ModelEntry specifiedModelEntry() {
   m.writesSection = true;
   m.takesBars = false;
   m.checkRequest = checkRequest;
-  m.check = [](const SectionData&, const Analysis& a) { return checkRequest(a); };
+  m.checkFit = [](const SectionData&, const Analysis&) { return std::optional<Fault>(); };
   m.trace = [](const SectionData& s, const Analysis&) { return specifiedCurve(s); };
   m.reported = asWritten;
   m.figures = [](SectionResult& r) {
-    r.figures = curveFigures(r.reported.section, r.reported.curve, r.analysis.length);
+    r.figures =
+        curveFigures(r.reported.section, r.reported.curve, r.analysis.length, r.analysis.legs);
   };
   m.columns = columns();
+  for (const ResultColumn& c : capacityColumns()) m.columns.push_back(c);
+  m.capacity = [](const SectionResult& r) -> const DriftCapacity& { return r.figures.capacity; };
   m.json = [](const SectionResult& r, const Units& u) {
     return summaryJson(r.reported.section, r.reported.curve, r.figures, u);
   };

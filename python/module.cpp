@@ -70,8 +70,10 @@ std::string textOf(std::optional<double> value) {
 // onto `analysis`; ValueError naming the argument when they cannot be read.
 void readCall(const std::string& model, std::optional<double> length, const Units& units,
               Analysis& analysis) {
-  if (const std::optional<RequestFault> fault =
-          readRequest({model, "", "", textOf(length)}, {units}, analysis)) {
+  RequestTexts texts;
+  texts.model = model;
+  texts.length = textOf(length);
+  if (const std::optional<RequestFault> fault = readRequest(texts, {units}, analysis)) {
     throw py::value_error((fault->field == "L" ? "length" : fault->field) + ": " +
                           requestFaultText(*fault));
   }
@@ -95,7 +97,7 @@ float storedLoad(double load, const Units& units) {
 // the bar layout applied; the units of what it returns.
 struct Section {
   SectionData data;
-  std::optional<BarCounts> bars;
+  Analysis request;  // its bars and tie legs
   Units units;
 
   // The section at one load, made ready again: the load is checked with
@@ -109,17 +111,15 @@ struct Section {
   }
 
   Analysis analysisOf(const std::string& model, std::optional<double> length) const {
-    Analysis a;
-    a.bars = bars;
+    Analysis a = request;
     readCall(model, length, units, a);
     return a;
   }
 };
 
-std::variant<Section, FaultTuple> makeSection(const py::dict& values,
-                                              std::optional<double> barsFace,
-                                              std::optional<double> barsSide,
-                                              const std::string& units) {
+std::variant<Section, FaultTuple> makeSection(
+    const py::dict& values, std::optional<double> barsFace, std::optional<double> barsSide,
+    std::optional<double> legsB, std::optional<double> legsH, const std::string& units) {
   Section section;
   section.units = unitsNamedOrThrow(units);
   SectionData& s = section.data;
@@ -130,20 +130,19 @@ std::variant<Section, FaultTuple> makeSection(const py::dict& values,
       return faultTuple(faultOf(v->name, value, "the value is not a number"), s);
     }
   }
-  Analysis counts;
   if (const std::optional<RequestFault> fault =
-          readRequest({"", textOf(barsFace), textOf(barsSide), ""}, {}, counts)) {
+          readRequest({"", textOf(barsFace), textOf(barsSide), "", textOf(legsB), textOf(legsH)},
+                      {}, section.request)) {
     return faultTuple({fault->field, fault->text, "the count is not a number"}, s);
   }
-  section.bars = counts.bars;
   if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
-  // Bars are checked by every model that takes them; a model that takes
-  // none refuses them when a curve is asked of it.
+  // Checked by every model that takes it all; one that takes no bars
+  // refuses them when a curve is asked of it.
   for (const ModelEntry& m : modelTable()) {
-    if (!section.bars || !m.takesBars) continue;
-    if (std::optional<Fault> fault = m.check(s, {m.model, section.bars, 0})) {
-      return faultTuple(*fault, s);
-    }
+    if (section.request.bars && !m.takesBars) continue;
+    Analysis a = section.request;
+    a.model = m.model;
+    if (std::optional<Fault> fault = checkAnalysis(s, a)) return faultTuple(*fault, s);
   }
   return section;
 }

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "charts/svg_chart.h"
+#include "report/capacity_report.h"
 #include "report/summary_text.h"
 #include "textio/formatted.h"
 
@@ -81,7 +82,8 @@ struct MarkerStyle {
 // One look per key point, in namedKeyPoints' order.
 const MarkerStyle kStyles[] = {{Shape::Circle, "#111111"},   {Shape::Diamond, "#7f7f7f"},
                                {Shape::Cross, "#8e44ad"},    {Shape::Square, "#1f4e9a"},
-                               {Shape::Triangle, "#c0392b"}, {Shape::Triangle, "#111111"}};
+                               {Shape::Triangle, "#c0392b"}, {Shape::Triangle, "#111111"},
+                               {Shape::Diamond, "#e67e22"}};
 
 }  // namespace
 
@@ -92,7 +94,8 @@ std::vector<NamedKeyPoint> namedKeyPoints(const Curve& c) {
           {"serviceability", "serviceability", &k.serviceability},
           {"peak", "peak", &k.peak},
           {"damage_control", "damage control", &k.damageControl},
-          {"ultimate", "ultimate", &k.ultimate}};
+          {"ultimate", "ultimate", &k.ultimate},
+          {"strength_loss", "strength loss", &k.strengthLoss}};
 }
 
 std::string limitStateText(const SectionData& section, const Curve& curve,
@@ -111,6 +114,11 @@ std::string limitStateText(const SectionData& section, const Curve& curve,
        " inside the faces\n";
   t += formatted("  fcc = %.6g MPa, ecc = %.6g, ecu = %.6g, esu = %.6g\n", m.fcc, m.ecc, m.ecu,
                  m.esu);
+  const TieRatios& ties = figures.capacity.ties;
+  t += formatted(
+      "  confinement %s: ke = %.4g, rho_b = %.4g, rho_h = %.4g, rho_s = %.4g, fl = %.4g "
+      "MPa\n",
+      confinementName(m.confinement), m.ke, ties.rhoB, ties.rhoH, m.rhoS, m.fl);
   t += "Curve\n";
   if (c.points.size() <= 1 && c.end == CurveEnd::NoEquilibrium) {
     return t + "  " + endExplanation(section, curve, u) + ": no uniform strain carries the load\n";
@@ -135,7 +143,10 @@ std::string limitStateText(const SectionData& section, const Curve& curve,
       idealisationText("The same with the tension steel's yield as first yield", f.bySteelYield, u);
   if (f.length > 0) {
     t += formatted("Drift of a cantilever column, L = %g ", f.length) + length + "\n";
-    if (!f.hasDrift) return t + "  not available: it needs the yield curvature phi_y\n";
+    if (!f.hasDrift) {
+      t += "  not available: it needs the yield curvature phi_y\n";
+      return t + capacityText(figures.capacity, "damage control", u);
+    }
     t += formatted("  Lsp = %.4g ", f.column.Lsp) + length + formatted(", k = %.3g", f.column.k) +
          formatted(", Lp = %.4g ", f.column.Lp) + length +
          formatted(", delta_y = %.4g ", f.deltaY) + length + "\n";
@@ -151,6 +162,7 @@ std::string limitStateText(const SectionData& section, const Curve& curve,
                      st.d.V) +
            force + "\n";
     }
+    t += capacityText(figures.capacity, "damage control", u);
   }
   return t;
 }
@@ -173,6 +185,7 @@ std::string limitStateJson(const SectionData& s, const Curve& curve,
                   {"fy", u.in(Q::Stress, s.fy)}};
   j["constants"] = {{"fcc", m.fcc}, {"ecc", m.ecc}, {"Ec", m.Ec},
                     {"rcc", m.rcc}, {"ecu", m.ecu}, {"esu", m.esu}};
+  j["confinement"] = confinementJson(m, figures.capacity.ties);
   j["bar_inset_" + length] = c.barInset;
   json layers = json::array();
   for (const BarRow& l : c.layers) {
@@ -202,6 +215,8 @@ std::string limitStateJson(const SectionData& s, const Curve& curve,
   } else {
     j["drift"] = nullptr;
   }
+  j["shear"] = shearJson(figures.capacity, u);
+  j["capacity"] = capacityJson(figures.capacity, u);
   return j.dump(2) + "\n";
 }
 
@@ -266,7 +281,8 @@ Panel momentCurvature(const SectionData& section, const Curve& curve, const Curv
 
 // The cantilever's lateral force against its top displacement, with the
 // limit states; `s` and `f` in the units.
-Panel forceDisplacement(const SectionData& s, const LimitStateFigures& f, const Units& u) {
+Panel forceDisplacement(const SectionData& s, const LimitStateFigures& f,
+                        const DriftCapacity& capacity, const Units& u) {
   const std::string length = u.picture(Q::Length), force = u.picture(Q::Force);
   Panel d;
   d.xName = "Top displacement " MPHI_DELTA;
@@ -298,6 +314,7 @@ Panel forceDisplacement(const SectionData& s, const LimitStateFigures& f, const 
                                       100 * st.at.drift, st.at.muDelta),
                         kStyles[st.style].colour, false, "", kStyles[st.style].shape});
   }
+  markCapacity(d, capacity, line.x, line.y, f.length);
   return d;
 }
 
@@ -308,7 +325,7 @@ std::string limitStatePlot(const SectionData& section, const Curve& curve,
   const SectionData s = inUnits(section, u);
   const LimitStateFigures f = inUnits(figures, u);
   std::vector<Panel> panels = {momentCurvature(section, curve, inUnits(curve, u), f, words, u)};
-  if (f.hasDrift) panels.push_back(forceDisplacement(s, f, u));
+  if (f.hasDrift) panels.push_back(forceDisplacement(s, f, figures.capacity, u));
   return svgPicture(
       formatted("M-" MPHI_PHI " curve, %s: b \xC3\x97 h = %g \xC3\x97 %g ", words, s.b, s.h) +
           u.picture(Q::Length) + formatted(", P0 = %g ", s.P0) + u.picture(Q::Force),

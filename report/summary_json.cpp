@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "report/capacity_report.h"
 #include "report/summary_text.h"
 
 namespace mphi {
@@ -88,6 +89,8 @@ std::string summaryJson(const SectionData& s, const Curve& c, const CurveFigures
   j["caltrans"] = any && !f.tooFewRows ? caltransJson(f.caltrans, peak.M, u) : json(nullptr);
   j["priestley"] = f.tooFewRows ? json(nullptr) : priestleyJson(f.priestley, u);
   if (f.length > 0) j["drift"] = driftJson(f, u);
+  j["shear"] = shearJson(f.capacity, u);
+  j["capacity"] = capacityJson(f.capacity, u);
   return j.dump(2) + "\n";
 }
 

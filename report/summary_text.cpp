@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "report/capacity_report.h"
 #include "textio/formatted.h"
 
 namespace mphi {
@@ -119,6 +120,8 @@ const char* endWords(CurveEnd end) {
       return "the outermost tension bars failed";
     case CurveEnd::CoreCrushing:
       return "the core edge reached its ultimate strain (core crushing)";
+    case CurveEnd::BarFracture:
+      return "a main bar reached its fracture strain (bar fracture)";
     case CurveEnd::AxialCapacity:
       return "the section could no longer carry the axial load";
     case CurveEnd::NoEquilibrium:
@@ -161,7 +164,7 @@ std::string summaryText(const SectionData& s, const Curve& c, const CurveFigures
   if (!computed(c) || f.tooFewRows) return t;
   t += caltransText(f.caltrans, c.keys.peak.M, u);
   t += priestleyText(f.priestley, u);
-  if (f.length > 0) t += driftText(f, u);
+  if (f.length > 0) t += driftText(f, u) + capacityText(f.capacity, "the last computed row", u);
   return t;
 }
 

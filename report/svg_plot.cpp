@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "charts/svg_chart.h"
+#include "report/capacity_report.h"
 #include "report/summary_text.h"
 
 namespace mphi {
@@ -134,6 +135,7 @@ Panel forceDisplacement(const SectionData& f, const CurveFigures& r, const Units
                           format(", " MPHI_MU MPHI_DELTA " = %.3g", d.muDelta) +
                           format(", drift %.2f %%, Vu = %.3g ", 100 * d.driftU, F(d.Vu)) + ton,
                       kKeyColour, false, "", Shape::Triangle});
+  markCapacity(p, r.capacity, curve.x, curve.y, L(d.column.L));
   return p;
 }
 

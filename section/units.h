@@ -19,8 +19,10 @@ constexpr float kMmPerCm = 10.0f;
 constexpr float kCmPerM = 100.0f;
 constexpr float kTonCmPerNmm = 1.02e-5f;  // a moment in N.mm times this is in T.cm
 
-// Pi as the bar and tie areas have always been worked out with it.
+// Pi as the bar and tie areas have always been worked out with it, and as
+// the formulas added since take it.
 constexpr float kPiAreas = 3.1416f;
+constexpr double kPi = 3.14159265358979323846;
 
 enum class UnitSystem { TonCm, TonM, SI };
 

@@ -48,7 +48,7 @@ float fromMm(double mm) {
 bool specimenOf(const std::vector<std::string>& header, const std::vector<std::string>& row,
                 Specimen& s, std::string& error) {
   const Cells c{header, row, error};
-  double b, h, cover, fc, fy, fyh, r, bar, face, side, tie, spacing, P, L, feff, drift;
+  double b, h, cover, fc, fy, fyh, r, bar, face, side, tie, spacing, legs, P, L, feff, drift;
   const std::string *id = c.cell("id"), *failure = c.cell("failure"),
                     *flag = c.cell("drift_cap_Feff_flag");
   if (id == nullptr || failure == nullptr || flag == nullptr || !c.number("b_mm", b) ||
@@ -56,8 +56,8 @@ bool specimenOf(const std::vector<std::string>& header, const std::vector<std::s
       !c.number("fc_MPa", fc) || !c.number("fy_MPa", fy) || !c.number("fyh_MPa", fyh) ||
       !c.number("r", r) || !c.number("bar_diam_mm", bar) || !c.number("n_face", face) ||
       !c.number("n_side", side) || !c.number("tie_diam_mm", tie) ||
-      !c.number("tie_spacing_mm", spacing) || !c.number("P_kN", P) || !c.number("L_mm", L) ||
-      !c.number("Feff_max_kN", feff)) {
+      !c.number("tie_spacing_mm", spacing) || !c.number("n_legs", legs) || !c.number("P_kN", P) ||
+      !c.number("L_mm", L) || !c.number("Feff_max_kN", feff)) {
     return false;
   }
   const std::string* driftText = c.cell("drift_cap_Feff_pct");
@@ -80,6 +80,7 @@ bool specimenOf(const std::vector<std::string>& header, const std::vector<std::s
   d.P0 = static_cast<float>(P / 9.81);  // kN to T
   d.r = static_cast<float>(r);
   s.bars = {face, side};
+  s.legs = {legs, legs};
   s.lengthCm = L / kMmPerCm;
   s.feffMaxKn = feff;
   s.driftCapPct = drift;

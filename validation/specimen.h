@@ -2,7 +2,8 @@
 // it maps to: the cover to the tie centre line as clearb1cm, the bar and
 // tie diameters and spacing, strengths from MPa by x 0.0102 (T/cm2), the
 // load from kN by / 9.81 (T), lengths from mm (cm), Es 200 GPa; r for the
-// specified model, n_face and n_side as the assessment model's bars.
+// specified model, n_face and n_side as the assessment model's bars, n_legs
+// as the tie legs in both directions.
 #pragma once
 
 #include <string>
@@ -19,6 +20,7 @@ struct Specimen {
   std::string driftFlag;  // "both", "one_dir" or "not_reached"
   SectionData section;    // the 22 values' given ones, before the layout
   BarCounts bars;
+  TieLegs legs;            // the same legs in each direction, as the tests give them
   double lengthCm = 0;     // the equivalent cantilever
   double feffMaxKn = 0;    // the largest effective lateral force measured
   double driftCapPct = 0;  // measured drift capacity, per cent

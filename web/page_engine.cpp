@@ -56,8 +56,8 @@ bool fieldText(const json& values, const char* name, std::string& text) {
 // value typed in the wrong unit is its cause and gets it, with a hint.
 std::string refusalOf(const Fault& fault, const SectionData& s) {
   const SectionValue* v = findSectionValue(fault.field);
-  const bool formField =
-      (v != nullptr && v->given) || fault.field == "bars_face" || fault.field == "bars_side";
+  const bool formField = (v != nullptr && v->given) ||
+                         (fault.field.rfind("bars_", 0) == 0 || fault.field.rfind("legs_", 0) == 0);
   const std::optional<Fault> slip = unitSlip(s);
   return refusal(slip ? slip->field : formField ? fault.field : "", invalidDataText(fault, s));
 }
@@ -148,10 +148,9 @@ std::string readAnalyses(const json& request, const Units& u, SectionData& s,
   const struct {
     const char* name;
     std::string& text;
-  } fields[] = {{"model", texts.model},
-                {"bars_face", texts.barsFace},
-                {"bars_side", texts.barsSide},
-                {"L", texts.length}};
+  } fields[] = {{"model", texts.model},        {"bars_face", texts.barsFace},
+                {"bars_side", texts.barsSide}, {"L", texts.length},
+                {"legs_b", texts.legsB},       {"legs_h", texts.legsH}};
   for (const auto& f : fields) {
     if (!fieldText(request, f.name, f.text)) {
       return refusal(f.name, std::string(f.name) + " is neither a number nor a text");

@@ -83,22 +83,26 @@ class Section:
     concrete strength, T/cm2. fy, fsy: main bar and tie yield strengths,
     T/cm2. Es: steel modulus, T/cm2. bars_face, bars_side: whole bars on
     each face and on each side between the corners, for the assessment
-    model only (the spec model spreads the steel). units: of the loads,
-    lengths and figures, "t-cm", "t-m" or "si".
+    model only (the spec model spreads the steel). legs_b, legs_h: tie
+    legs running parallel to b and to h (the bending direction: the legs
+    that carry the shear), whole numbers, 2 and 2 when not given (one
+    perimeter hoop). units: of the loads, lengths and figures, "t-cm",
+    "t-m" or "si".
 
     Raises InvalidSection for values the tools refuse, ValueError for
     unknown units.
     """
 
     def __init__(self, b, h, r, dcm, clearb1cm, dbcm, sccm, fc, fy, fsy, Es,
-                 bars_face=None, bars_side=None, units="t-cm"):
+                 bars_face=None, bars_side=None, legs_b=None, legs_h=None, units="t-cm"):
         given = dict(b=b, h=h, r=r, dcm=dcm, clearb1cm=clearb1cm, dbcm=dbcm,
                      sccm=sccm, fc=fc, fy=fy, fsy=fsy, Es=Es)
         self.values = {name: _number(name, value) for name, value in given.items()}
         counts = [None if v is None else _number(n, v)
-                  for n, v in (("bars_face", bars_face), ("bars_side", bars_side))]
-        self.bars_face, self.bars_side = counts
-        self._native = _made(_mphi.make_section(self.values, counts[0], counts[1], units))
+                  for n, v in (("bars_face", bars_face), ("bars_side", bars_side),
+                               ("legs_b", legs_b), ("legs_h", legs_h))]
+        self.bars_face, self.bars_side, self.legs_b, self.legs_h = counts
+        self._native = _made(_mphi.make_section(self.values, *counts, units))
         self.units = units
 
     def __repr__(self):
@@ -197,6 +201,21 @@ class Curve:
         """The cantilever's drift and displacement ductility, or None
         without a length or a yield curvature."""
         return self.to_dict()["drift"]
+
+    @property
+    def capacity(self):
+        """The cantilever's drift capacity (with a length): "drift", the
+        least of "flexure", "bar_buckling" and "shear" (each a drift
+        ratio, None where it does not exist), "governing" and a "note";
+        None without a length."""
+        return self.to_dict()["capacity"]
+
+    @property
+    def shear(self):
+        """The column's shear strength (ASCE 41-17) with a length: "d",
+        "alpha", "Vn0", "Vp" = Mu/L, their "ratio" and the "class"
+        ("flexure", "flexure_shear" or "shear"); None without a length."""
+        return self.to_dict()["shear"]
 
     @property
     def section_text(self):

@@ -23,8 +23,12 @@ TEST(SummaryJsonTest, KeysAndNumbersRoundTrip) {
   const SectionFile f = workedFile();
   const CurveFigures r = curveFigures(f.section, f.curve, 200);
   const auto j = nlohmann::ordered_json::parse(summaryJson(f.section, f.curve, r));
-  EXPECT_EQ(keys(j), (Keys{"units", "section", "rows", "first_yield", "peak", "ultimate", "end",
-                           "end_words", "note", "caltrans", "priestley", "drift"}));
+  EXPECT_EQ(keys(j),
+            (Keys{"units", "section", "rows", "first_yield", "peak", "ultimate", "end", "end_words",
+                  "note", "caltrans", "priestley", "drift", "shear", "capacity"}));
+  EXPECT_EQ(keys(j["shear"]), (Keys{"d", "alpha", "Vn0", "Vp", "ratio", "class"}));
+  EXPECT_EQ(keys(j["capacity"]),
+            (Keys{"drift", "governing", "flexure", "bar_buckling", "shear", "note"}));
   EXPECT_EQ(keys(j["section"]), (Keys{"b", "h", "P0", "fc", "fy", "steel_ratio"}));
   EXPECT_EQ(keys(j["first_yield"]), (Keys{"Ky", "My"}));
   EXPECT_EQ(keys(j["peak"]), (Keys{"Mu", "phi", "row"}));

@@ -24,7 +24,8 @@ for f in csv svg curves.svg; do
   cmp -s "$a" "$b" || { echo "$f differs between 1 and 2 jobs"; failed=1; }
 done
 diff -r one two >/dev/null || { echo "SECTION files differ between 1 and 2 jobs"; failed=1; }
-[ "$(sed -n 6p one.csv | cut -d, -f1,2,4-)" = "5,10000,no_equilibrium,21,,,,,,,,,,,,,," ] \
+[ "$(sed -n 6p one.csv | cut -d, -f1,2,4,5)" = "5,10000,no_equilibrium,21" ] \
+  && sed -n 6p one.csv | cut -d, -f6- | grep -q '^,*$' \
   || { echo "load 10000 should end without equilibrium:"; sed -n 6p one.csv; failed=1; }
 
 # Each load's SECTION is mphi's for the same input with that P0 (value 19,
@@ -52,7 +53,7 @@ done
 [ "$(sed -n 2p edges.csv | cut -d, -f3 | cut -c1-24)" = "too few rows to idealise" ] \
   || { echo "near pure tension: $(sed -n 2p edges.csv)"; failed=1; }
 sed -n 2p edges.csv | cut -d, -f12- | grep -q '^,*$' || { echo "an idealisation of too few rows"; failed=1; }
-sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,[0-9]*,,,,,,,,,,,,,,$' \
+sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,[0-9]*,*$' \
   || { echo "beyond the section: $(sed -n 3p edges.csv)"; failed=1; }
 # The loads in kN, the table in si.
 "$sweep" "$input" --units si --loads=981 >si.csv
@@ -64,9 +65,9 @@ grep -q 'inside (M/Mu = 0.71)' design.svg && grep -q 'OUTSIDE' design.svg && gre
 # The assessment model's sweep: its own columns, the drift with --length.
 "$sweep" "$input" --model assessment --length 200 --count 3 --svg a.svg >a.csv 2>err
 check "assessment sweep" 0 $?
-[ "$(head -n 1 a.csv)" = "load,P0_T,status,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T" ] \
+[ "$(head -n 1 a.csv)" = "load,P0_T,status,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T,drift_cap,mode,drift_flexure,drift_buckling,drift_shear,Vn0_T,Vp_Vn0,shear_class" ] \
   || { echo "assessment header: $(head -n 1 a.csv)"; failed=1; }
-[ "$(cut -d, -f4 a.csv | tail -n +2 | tr '\n' ' ')" = "tension_bars core_crushing 0.8Mu " ] \
+[ "$(cut -d, -f4 a.csv | tail -n +2 | tr '\n' ' ')" = "bar_fracture core_crushing core_crushing " ] \
   || { echo "assessment ends: $(cut -d, -f4 a.csv | tr '\n' ' ')"; failed=1; }
 grep -q 'class="mdc"' a.svg || { echo "no M at damage control in the diagram"; failed=1; }
 refuse "assessment with --out" 2 "mphi-sweep: --out: the assessment model writes no SECTION" \

@@ -71,6 +71,8 @@ TEST(ValidationTest, MapsARowToSectionData) {
   EXPECT_EQ(d.r, 0.017946f);
   EXPECT_EQ(s.bars.face, 4);
   EXPECT_EQ(s.bars.side, 2);
+  EXPECT_EQ(s.legs.b, 4);
+  EXPECT_EQ(s.legs.h, 4);
   EXPECT_EQ(s.lengthCm, 120);
   EXPECT_EQ(s.feffMaxKn, 730.755);
   EXPECT_EQ(s.driftCapPct, 2.819);

@@ -47,7 +47,7 @@ void addOptions(CLI::App& app, Wanted& w) {
 }
 
 // The result of SECTION file `file`, or the status to exit with.
-int readFile(const std::string& file, double length, mphi::SectionResult& r) {
+int readFile(const std::string& file, const mphi::Analysis& analysis, mphi::SectionResult& r) {
   std::string text, reason;
   if (!mphi::readWholeFile(file, text, reason)) {
     return fail("cannot open " + file + ": " + reason, mphi::kExitUsage);
@@ -57,7 +57,7 @@ int readFile(const std::string& file, double length, mphi::SectionResult& r) {
     return fail(file + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error,
                 mphi::kExitUsage);
   }
-  r = mphi::resultOfFile(parsed.file, length);
+  r = mphi::resultOfFile(parsed.file, analysis);
   return -1;
 }
 
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
                   mphi::kExitUsage);
     }
     if (!w.out.empty()) return fail("--out needs --input", mphi::kExitUsage);
-    if (int status = readFile(w.file, analysis.length, r); status >= 0) return status;
+    if (int status = readFile(w.file, analysis, r); status >= 0) return status;
   } else if (int status = analyseInput(w, analysis, r, out); status >= 0) {
     return status;
   }
