@@ -45,5 +45,35 @@ TEST(CapacityTest, NoJumpsAsTheLoadRises) {
   }
 }
 
+// Each direction's legs: legs_b along b over hc, legs_h along h over bc
+// and in Av; the ties' share of the shear strength, all of it to s/d =
+// 0.75, none from 1, straight between.
+TEST(CapacityTest, LegsByDirectionAndTheTiesShare) {
+  const SectionData s = workedSection();  // 40 x 35, core 30 x 25 cm, ties 1.3 cm
+  const double tie = M_PI * 1.3 * 1.3 / 4;
+  const struct {
+    TieLegs legs;
+    float spacing;  // d = 28 cm
+    double alpha;
+  } cases[] = {{{4, 2}, 14, 1},      {{2, 3}, 21, 1}, {{2, 2}, 21.84f, 0.88},
+               {{2, 2}, 24.5f, 0.5}, {{2, 2}, 28, 0}, {{3, 5}, 33.6f, 0}};
+  for (const auto& c : cases) {
+    SectionData d = s;
+    d.sccm = c.spacing;
+    const DriftCapacity cap = driftCapacity(d, c.legs, 200, 2000.0, 0.05);
+    EXPECT_NEAR(cap.ties.rhoB, c.legs.b * tie / (c.spacing * 25), 1e-6 * cap.ties.rhoB);
+    EXPECT_NEAR(cap.ties.rhoH, c.legs.h * tie / (c.spacing * 30), 1e-6 * cap.ties.rhoH);
+    ASSERT_TRUE(cap.strength);
+    EXPECT_NEAR(cap.strength->alpha, c.alpha, 1e-6) << c.spacing;
+    // What the ties add to Vn0: alpha Av fyh d / s, Av of the legs along h.
+    SectionData none = d;
+    none.dbcm = 0;
+    const double ties =
+        cap.strength->Vn0 - driftCapacity(none, c.legs, 200, 2000.0, 0.05).strength->Vn0;
+    const double want = c.alpha * c.legs.h * tie * 100 * (2.8f / 0.0102f) * 280 / (c.spacing * 10);
+    EXPECT_NEAR(ties * 9810, want, 1e-6 * (want + 1)) << c.spacing;
+  }
+}
+
 }  // namespace
 }  // namespace mphi
