@@ -307,14 +307,14 @@ KeyPoint strengthLossOf(const Tracer& t, const std::vector<Profile>& rows, const
 
 }  // namespace
 
-Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>& bars,
-                      const TieLegs& legs) {
-  const AssessmentSection a = assessmentSection(section, bars, legs);
+Curve assessmentCurve(const SectionData& section, const Analysis& analysis) {
+  const AssessmentSection a = assessmentSection(section, analysis);
   const Tracer t(a);
   const Traced traced = trace(t);
   const AssessmentMaterials& m = a.m;
 
   Curve curve;
+  curve.shape = analysis.shape;
   curve.end = traced.end;
   curve.tableRows = static_cast<int>(traced.rows.size());
   curve.tensionDepth = t.dTension / kMmPerCm;

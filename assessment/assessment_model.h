@@ -18,8 +18,8 @@ namespace mphi {
 // Rows stop here; the fibre-strain grid passes 0.2 long before.
 constexpr int kAssessmentRows = 1000;
 
-// The section data after the layout and the data check, explicit bars and
-// tie legs that checkAssessment accepted.
+// The section data after the layout and the data check, and a request that
+// checkAssessment accepted.
 //
 // The curve: the origin (the uniform strain that carries P0), the points of
 // the fibre-strain grid at least 1.25e-5 above it, and the end point where
@@ -28,7 +28,11 @@ constexpr int kAssessmentRows = 1000;
 // damage_control, ultimate and strength_loss (0.8 of the peak, after it),
 // each located exactly; serviceability and damage control not reached
 // before the end are the end.
-Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>& bars,
-                      const TieLegs& legs = {});
+Curve assessmentCurve(const SectionData& section, const Analysis& analysis);
+// A rectangular section's, of explicit bars (or none) and tie legs.
+inline Curve assessmentCurve(const SectionData& section, const std::optional<BarCounts>& bars,
+                             const TieLegs& legs = {}) {
+  return assessmentCurve(section, rectangular(bars, legs));
+}
 
 }  // namespace mphi

@@ -35,8 +35,34 @@ std::optional<Fault> countFault(const char* field, double count, double least) {
   return std::nullopt;
 }
 
+// A circular section's bars on the circle through their centres, D/2 - d'
+// from the centre, at 2 pi i / n from the extreme compression fibre; bars
+// at one depth share a layer (cm).
+std::vector<BarLayer> circleLayers(const SectionData& s, int n) {
+  const double D = s.h, radius = D / 2 - barInset(s), area = barArea(s);
+  std::vector<BarLayer> layers;
+  for (int i = 0; i < n; ++i) {
+    const double depth = D / 2 - radius * std::cos(2 * kPi * i / n);
+    // The bars at +-t round the circle lie at one depth, but for a rounding.
+    auto at = std::find_if(layers.begin(), layers.end(), [&](const BarLayer& l) {
+      return std::fabs(l.depth - depth) <= 1e-9 * D;
+    });
+    if (at == layers.end()) {
+      layers.push_back({depth, area, 1});
+    } else {
+      at->area += area;
+      ++at->bars;
+    }
+  }
+  std::sort(layers.begin(), layers.end(),
+            [](const BarLayer& x, const BarLayer& y) { return x.depth < y.depth; });
+  return layers;
+}
+
 // Cover, tie and bars, in cm: layers from the compression face down.
-std::vector<BarLayer> layersOf(const SectionData& s, const std::optional<BarCounts>& bars) {
+std::vector<BarLayer> layersOf(const SectionData& s, const Analysis& a) {
+  if (a.shape == SectionShape::Circular) return circleLayers(s, static_cast<int>(a.circleBars));
+  const std::optional<BarCounts>& bars = a.bars;
   const double inset = barInset(s);
   const double h = s.h;
   std::vector<BarLayer> layers;
@@ -87,59 +113,108 @@ void confineRectangular(const SectionData& s, const BarCounts& bars, const TieLe
   deriveConfinedLaw(m);
 }
 
-// The materials of the section: with explicit bars Mander's rectangular
-// confinement, else the equivalent circle's.
-BasicMaterials<double> materialsOf(const SectionData& s, const std::optional<BarCounts>& bars,
-                                   const TieLegs& legs, const std::vector<BarLayer>& layers) {
+// Mander's circular confinement (1988): the core of diameter ds to the
+// spiral's centre line loses the arches between turns, once for a spiral,
+// twice over for hoops.
+void confineCircular(const SectionData& s, Transverse transverse, double steelCm2,
+                     BasicMaterials<double>& m) {
+  const double ds = s.h - 2 * static_cast<double>(s.clearb1cm);
+  const double spiral = kPi * s.dbcm * s.dbcm / 4;
+  const double arch = 1 - (static_cast<double>(s.sccm) - s.dbcm) / (2 * ds);
+  m.ds = ds / kCmPerM;
+  m.rhocc = steelCm2 / (kPi * ds * ds / 4);
+  m.rhos = 4 * spiral / (ds * s.sccm);
+  m.ke = std::max(0.0, (transverse == Transverse::Hoops ? arch * arch : arch) / (1 - m.rhocc));
+  m.fl = 0.5 * m.ke * m.rhos * s.fsy / static_cast<double>(kTonPerCm2InMPa);
+  deriveConfinedLaw(m);
+}
+
+Confinement confinementOf(const Analysis& a) {
+  if (a.shape == SectionShape::Circular) return Confinement::Circular;
+  return a.bars ? Confinement::Rectangular : Confinement::EquivalentCircle;
+}
+
+// The materials of the section: a circular section's confinement, Mander's
+// rectangular one with explicit bars, else the equivalent circle's.
+BasicMaterials<double> materialsOf(const SectionData& s, const Analysis& a,
+                                   const std::vector<BarLayer>& layers) {
   const double steel = totalArea(layers);  // cm2
   BasicMaterials<double> m = deriveMaterials<double>(s, steel / (kCmPerM * kCmPerM));
-  if (bars) confineRectangular(s, *bars, legs, steel, m);
+  if (confinementOf(a) == Confinement::Circular) confineCircular(s, a.transverse, steel, m);
+  if (confinementOf(a) == Confinement::Rectangular)
+    confineRectangular(s, *a.bars, a.legs, steel, m);
   return m;
 }
 
 }  // namespace
 
-std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars) {
-  if (!bars) return std::nullopt;
-  if (std::optional<Fault> f = countFault("bars_face", bars->face, 2)) return f;
-  return countFault("bars_side", bars->side, 0);
+std::optional<Fault> checkBarCounts(const Analysis& a) {
+  if (a.shape == SectionShape::Circular) {
+    if (a.bars) {
+      return faultOf("bars_face", a.bars->face,
+                     "bar counts on faces are for rectangular sections: a circular one takes "
+                     "n_bars round its circle");
+    }
+    if (a.circleBars == 0) {
+      return Fault{"n_bars", "", "a circular section needs its number of bars, n_bars"};
+    }
+    if (std::optional<Fault> f = countFault("n_bars", a.circleBars, 4)) return f;
+    return std::nullopt;
+  }
+  if (a.circleBars != 0) {
+    return faultOf("n_bars", a.circleBars,
+                   "n_bars is for circular sections: a rectangular one takes bars_face and "
+                   "bars_side");
+  }
+  if (!a.bars) return std::nullopt;
+  if (std::optional<Fault> f = countFault("bars_face", a.bars->face, 2)) return f;
+  return countFault("bars_side", a.bars->side, 0);
 }
 
-std::optional<Fault> checkAssessment(const SectionData& s, const std::optional<BarCounts>& bars,
-                                     const TieLegs& legs) {
-  if (std::optional<Fault> f = checkBarCounts(bars)) return f;
-  return checkBarsFit(s, bars, legs);
+std::optional<Fault> checkAssessment(const SectionData& s, const Analysis& a) {
+  if (std::optional<Fault> f = checkBarCounts(a)) return f;
+  return checkBarsFit(s, a);
 }
 
-std::optional<Fault> checkBarsFit(const SectionData& s, const std::optional<BarCounts>& bars,
-                                  const TieLegs& legs) {
+std::optional<Fault> checkBarsFit(const SectionData& s, const Analysis& a) {
   if (2 * barInset(s) >= std::min(s.b, s.h)) {
     return faultOf("clearb1cm", s.clearb1cm,
                    "the bars do not fit: cover, tie and bar take the whole section");
   }
-  if (bars) {
-    // The bars' own area must leave room for the core they confine, and
-    // the real ties a confined law.
-    const BasicMaterials<double> m = materialsOf(s, bars, legs, layersOf(s, bars));
-    if (m.rhocc >= 1) {
-      return faultOf("bars_face", bars->face, "the bars' area exceeds the tie-confined core");
+  if (a.shape == SectionShape::Circular) {
+    if (s.h != s.b) {
+      return faultOf("h", s.h, "a circular section has one diameter D: h must equal b");
     }
-    if (!(m.ecc > 0 && m.Esec < m.Ec)) {
-      return faultOf("rcc", m.rcc,
-                     "the confined-concrete law is undefined for this concrete and the real "
-                     "ties (it needs 0 < fcc/ecc < Ec)");
+    // Neighbouring bars round the circle at least a bar apart in the clear.
+    const double radius = s.h / 2.0 - barInset(s);
+    if (2 * radius * std::sin(kPi / a.circleBars) - s.dcm < s.dcm) {
+      return faultOf("n_bars", a.circleBars,
+                     "the bars do not fit on their circle: less than a bar diameter between "
+                     "them");
     }
+  }
+  if (confinementOf(a) == Confinement::EquivalentCircle) return std::nullopt;
+  // The bars' own area must leave room for the core they confine, and the
+  // real ties a confined law.
+  const BasicMaterials<double> m = materialsOf(s, a, layersOf(s, a));
+  if (m.rhocc >= 1) {
+    return a.bars ? faultOf("bars_face", a.bars->face, "the bars' area exceeds the confined core")
+                  : faultOf("n_bars", a.circleBars, "the bars' area exceeds the confined core");
+  }
+  if (!(m.ecc > 0 && m.Esec < m.Ec)) {
+    return faultOf("rcc", m.rcc,
+                   "the confined-concrete law is undefined for this concrete and the real "
+                   "ties (it needs 0 < fcc/ecc < Ec)");
   }
   return std::nullopt;
 }
 
-AssessmentSection assessmentSection(const SectionData& s, const std::optional<BarCounts>& bars,
-                                    const TieLegs& legs) {
+AssessmentSection assessmentSection(const SectionData& s, const Analysis& request) {
   AssessmentSection a;
-  const std::vector<BarLayer> layers = layersOf(s, bars);
-  const BasicMaterials<double> c = materialsOf(s, bars, legs, layers);
+  const std::vector<BarLayer> layers = layersOf(s, request);
+  const BasicMaterials<double> c = materialsOf(s, request, layers);
   AssessmentMaterials& m = a.m;
-  m.confinement = bars ? Confinement::Rectangular : Confinement::EquivalentCircle;
+  m.confinement = confinementOf(request);
   m.fc1 = c.fc1;
   m.fy = c.fy;
   m.Es = c.Es;
@@ -162,13 +237,15 @@ AssessmentSection assessmentSection(const SectionData& s, const std::optional<Ba
   m.ecu = 0.004 + 1.4 * m.rhos * m.fyh * m.esu / m.fcc;
 
   const double mm = kMmPerCm;
+  a.circular = request.shape == SectionShape::Circular;
   a.b = s.b * mm;
   a.h = s.h * mm;
   a.cover = s.clearb1cm * mm;
   a.coreWidth = a.b - 2 * a.cover;
   a.inset = barInset(s) * mm;
   a.P = static_cast<double>(s.P0) * kNewtonsPerTon;
-  a.tolerance = 1e-8 * m.fc1 * a.b * a.h;
+  a.area = a.circular ? kPi * a.h * a.h / 4 : a.b * a.h;
+  a.tolerance = 1e-8 * m.fc1 * a.area;
   for (BarLayer l : layers) {
     l.depth *= mm;
     l.area *= mm * mm;

@@ -34,8 +34,10 @@ struct BarLayer {
 };
 
 struct AssessmentSection {
-  double b = 0, h = 0;  // mm
-  double cover = 0;     // faces to the tie centre line, which bounds the core, mm
+  bool circular = false;  // a circle of diameter h (= b), its core a circle h - 2 cover across
+  double b = 0, h = 0;    // mm
+  double area = 0;        // gross, mm2
+  double cover = 0;       // faces to the tie centre line, which bounds the core, mm
   double coreWidth = 0;
   double inset = 0;      // faces to the centres of the outer bars, mm
   double P = 0;          // axial load, N, compression positive
@@ -44,27 +46,35 @@ struct AssessmentSection {
   std::vector<BarLayer> layers;  // from the compression face down
 };
 
-// The first fault of counts that are not whole numbers from 2 (on a face)
-// or 0 (on a side) to 1000, naming the field.
-std::optional<Fault> checkBarCounts(const std::optional<BarCounts>& bars);
+// The first fault of the request's bars, naming the field: counts on the
+// faces (rectangular) that are not whole numbers from 2 (a face) or 0 (a
+// side) to 1000; a circle's bars (circular) that are missing or not a
+// whole number from 4 to 1000; the one where the shape takes the other.
+std::optional<Fault> checkBarCounts(const Analysis& analysis);
 
-// Bars that do not fit the section, whose area leaves no core, or whose
-// real ties give no confined law; the section data must have passed the
-// data check.
-std::optional<Fault> checkBarsFit(const SectionData& section, const std::optional<BarCounts>& bars,
-                                  const TieLegs& legs = {});
+// Bars that do not fit the section or their circle, a circle whose h is
+// not its b, bars whose area leaves no core, or real ties that give no
+// confined law; the section data must have passed the data check.
+std::optional<Fault> checkBarsFit(const SectionData& section, const Analysis& analysis);
 
 // Both.
-std::optional<Fault> checkAssessment(const SectionData& section,
-                                     const std::optional<BarCounts>& bars,
-                                     const TieLegs& legs = {});
+std::optional<Fault> checkAssessment(const SectionData& section, const Analysis& analysis);
 
-// The section data (checked, after the layout), explicit bars where given
-// and the ties' legs. Without bars the steel b h r is spread as the
+// The section data (checked, after the layout) as the request shapes it.
+// Rectangular: without explicit bars the steel b h r is spread as the
 // specified layout spreads it, about the real bar centres, and the ties
 // confine as one hoop round the core's equivalent circle; with them,
-// Mander's rectangular confinement of the real ties and bars.
-AssessmentSection assessmentSection(const SectionData& section,
-                                    const std::optional<BarCounts>& bars, const TieLegs& legs = {});
+// Mander's rectangular confinement of the real ties and bars. Circular:
+// its bars round their circle, Mander's circular confinement by a spiral
+// or hoops.
+AssessmentSection assessmentSection(const SectionData& section, const Analysis& analysis);
+
+// The rectangular request of explicit bars (or none) and tie legs.
+inline Analysis rectangular(const std::optional<BarCounts>& bars, const TieLegs& legs = {}) {
+  Analysis a;
+  a.bars = bars;
+  a.legs = legs;
+  return a;
+}
 
 }  // namespace mphi

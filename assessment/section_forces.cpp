@@ -42,6 +42,68 @@ void addPiece(ProfileForces& f, double d0, double d1, double width, bool core, d
   }
 }
 
+// Adds the force and moment of the circle of radius R about depth yc, cut
+// to the depths [d0, d1], under `law`: Gauss-Legendre in the angle t of
+// d = yc - R cos t, where the chord 2 R sin t times dd = R sin t dt is
+// smooth, though the chord's ends go as square roots in the depth.
+template <typename Law>
+void addArc(ProfileForces& f, double d0, double d1, double yc, double R, double eps, double phi,
+            double h, Law&& law) {
+  d0 = std::max(d0, yc - R);
+  d1 = std::min(d1, yc + R);
+  if (!(d1 > d0)) return;
+  const double t0 = std::acos(std::clamp((yc - d0) / R, -1.0, 1.0));
+  const double t1 = std::acos(std::clamp((yc - d1) / R, -1.0, 1.0));
+  const double mid = (t0 + t1) / 2, half = (t1 - t0) / 2;
+  auto add = [&](double x, double weight) {
+    const double t = mid + half * x, d = yc - R * std::cos(t), sine = std::sin(t);
+    const double force = half * weight * 2 * R * R * sine * sine * law(eps - phi * d);
+    f.N += force;
+    f.M += force * (h / 2 - d);
+  };
+  for (int i = 0; i < 8; ++i) {
+    add(-kNodes16[i], kWeights16[i]);
+    add(kNodes16[i], kWeights16[i]);
+  }
+}
+
+// The compressed depths: from the face down to the neutral axis (or the far
+// face), the cover spalled down to where the strain falls to 0.004.
+struct Compressed {
+  double axis, spalled;
+};
+
+Compressed compressedOf(double eps, double phi) {
+  const double inf = std::numeric_limits<double>::infinity();
+  return {phi > 0 ? eps / phi : (eps > 0 ? inf : -inf),
+          phi > 0 ? (eps - kSpallingStrain) / phi : (eps >= kSpallingStrain ? inf : -inf)};
+}
+
+void addBars(ProfileForces& f, const AssessmentSection& a, double eps, double phi) {
+  for (const BarLayer& l : a.layers) {
+    const double force = l.area * barStress(a.m, eps - phi * l.depth);
+    f.N += force;
+    f.M += force * (a.h / 2 - l.depth);
+  }
+}
+
+// A circle: the cover's law over the whole circle, the core's in place of
+// it over the core's circle.
+ProfileForces circularForces(const AssessmentSection& a, double eps, double phi) {
+  const AssessmentMaterials& m = a.m;
+  const double h = a.h, R = h / 2, core = R - a.cover;
+  const Compressed c = compressedOf(eps, phi);
+  auto shell = [&m](double e) { return coverStress(m, e); };
+  auto confined = [&m](double e) { return coreStress(m, e); };
+  auto inPlace = [&m](double e) { return coreStress(m, e) - coverStress(m, e); };
+  ProfileForces f;
+  addArc(f, std::max(0.0, c.spalled), c.axis, R, R, eps, phi, h, shell);
+  addArc(f, 0, std::min(c.spalled, c.axis), R, core, eps, phi, h, confined);
+  addArc(f, c.spalled, c.axis, R, core, eps, phi, h, inPlace);
+  addBars(f, a, eps, phi);
+  return f;
+}
+
 }  // namespace
 
 double coreStress(const AssessmentMaterials& m, double strain) {
@@ -59,15 +121,12 @@ double barStress(const AssessmentMaterials& m, double strain) {
 }
 
 ProfileForces sectionForces(const AssessmentSection& a, double eps, double phi) {
+  if (a.circular) return circularForces(a, eps, phi);
   const AssessmentMaterials& m = a.m;
   const double h = a.h, cover = a.cover;
-  const double inf = std::numeric_limits<double>::infinity();
-  // Compressed from the face down to the neutral axis (or the far face);
-  // the cover spalled down to where the strain falls to 0.004.
-  const double axis = phi > 0 ? eps / phi : (eps > 0 ? inf : -inf);
-  const double spalled =
-      phi > 0 ? (eps - kSpallingStrain) / phi : (eps >= kSpallingStrain ? inf : -inf);
-  const double bottom = std::min(axis, h);
+  const Compressed compressed = compressedOf(eps, phi);
+  const double spalled = compressed.spalled;
+  const double bottom = std::min(compressed.axis, h);
   ProfileForces f;
   auto core = [&m](double e) { return coreStress(m, e); };
   auto shell = [&m](double e) { return coverStress(m, e); };
@@ -79,24 +138,25 @@ ProfileForces sectionForces(const AssessmentSection& a, double eps, double phi) 
   for (const auto& c : covers) {
     addPiece(f, std::max(c.d0, top), std::min(c.d1, bottom), c.width, false, eps, phi, h, shell);
   }
-  for (const BarLayer& l : a.layers) {
-    const double force = l.area * barStress(m, eps - phi * l.depth);
-    f.N += force;
-    f.M += force * (h / 2 - l.depth);
-  }
+  addBars(f, a, eps, phi);
   return f;
 }
 
 ProfileForces concreteByStrips(const AssessmentSection& a, double eps, double phi, int strips) {
   ProfileForces f;
   const double dy = a.h / strips;
+  // A circle's chord at depth d; a rectangle's width.
+  auto chord = [&a](double radius, double d, double width) {
+    const double off = d - a.h / 2;
+    return a.circular ? 2 * std::sqrt(std::max(0.0, radius * radius - off * off)) : width;
+  };
   for (int i = 0; i < strips; ++i) {
     const double d = (i + 0.5) * dy;
     const double e = eps - phi * d;
     const bool inCore = d > a.cover && d < a.h - a.cover;
-    const double force =
-        dy * (inCore ? a.coreWidth * coreStress(a.m, e) + (a.b - a.coreWidth) * coverStress(a.m, e)
-                     : a.b * coverStress(a.m, e));
+    const double whole = chord(a.h / 2, d, a.b);
+    const double core = inCore ? chord(a.h / 2 - a.cover, d, a.coreWidth) : 0;
+    const double force = dy * (core * coreStress(a.m, e) + (whole - core) * coverStress(a.m, e));
     f.N += force;
     f.M += force * (a.h / 2 - d);
   }

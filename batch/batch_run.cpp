@@ -47,6 +47,33 @@ std::string cellOf(const SectionTable& t, const std::vector<std::string>& row,
   return column < 0 ? std::string() : row[static_cast<std::size_t>(column)];
 }
 
+// The values a user gives, in mphi's units; the ones the layout derives
+// need no cell. A circle's diameter D is its b and h, which may be left
+// blank or must agree, and its steel is its bars', so r may be blank.
+// Empty, or why the row is refused.
+std::string readValues(const SectionTable& t, const std::vector<std::string>& row, bool circle,
+                       const std::string& where, SectionData& s) {
+  const std::string D = cellOf(t, row, "D");
+  float diameter = 0;
+  if (circle && !isBlank(D) && !readCell(t, columnOf(t, "D"), D, diameter)) {
+    return where + ", column D: \"" + D + "\" is not a number";
+  }
+  for (const SectionValue* v : givenValues()) {
+    const std::string name = v->name, cell = cellOf(t, row, name);
+    const bool side = name == "b" || name == "h";
+    if (circle && isBlank(cell) && ((side && !isBlank(D)) || name == "r")) continue;
+    if (!readCell(t, columnOf(t, name), cell, s.*v->member)) {
+      return where + ", column " + name + ": \"" + cell + "\" is not a number";
+    }
+    if (circle && side && !isBlank(D) && s.*v->member != diameter) {
+      return where + ", column " + name + ": \"" + cell + "\" is not D = " + trimmed(D) +
+             ": a circular section has one diameter";
+    }
+  }
+  if (circle && !isBlank(D)) s.b = s.h = diameter;
+  return {};
+}
+
 PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequest& request,
                        std::map<std::string, std::size_t>& ids) {
   PreparedRow p;
@@ -54,23 +81,25 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   const std::vector<std::string>& row = t.rows[index];
   const std::size_t number = request.firstRow + index + 1;
   const std::string where = "data row " + std::to_string(number);
-  SectionData& s = p.section;
-  // The values a user gives; the ones the layout derives need no cell.
-  for (const SectionValue* v : givenValues()) {
-    const std::string cell = cellOf(t, row, v->name);
-    if (!readCell(t, columnOf(t, v->name), cell, s.*v->member)) {
-      p.refusal = where + ", column " + v->name + ": \"" + cell + "\" is not a number";
-      return p;
-    }
+  RequestTexts texts;
+  for (auto [name, text] : {std::pair{"model", &texts.model},
+                            {"bars_face", &texts.barsFace},
+                            {"bars_side", &texts.barsSide},
+                            {"L", &texts.length},
+                            {"legs_b", &texts.legsB},
+                            {"legs_h", &texts.legsH},
+                            {"shape", &texts.shape},
+                            {"n_bars", &texts.circleBars},
+                            {"transverse", &texts.transverse}}) {
+    *text = cellOf(t, row, name);
   }
-  const RequestTexts texts = {cellOf(t, row, "model"),     cellOf(t, row, "bars_face"),
-                              cellOf(t, row, "bars_side"), cellOf(t, row, "L"),
-                              cellOf(t, row, "legs_b"),    cellOf(t, row, "legs_h")};
   const RequestFormat format{request.units, t.decimalComma, columnOf(t, "L").factor};
   if (const std::optional<RequestFault> fault = readRequest(texts, format, p.analysis)) {
     p.refusal = where + ", column " + fault->field + ": " + requestFaultText(*fault);
     return p;
   }
+  p.refusal = readValues(t, row, p.analysis.shape == SectionShape::Circular, where, p.section);
+  if (!p.refusal.empty()) return p;
   const int idColumn = columnOf(t, "id").index;
   p.id = idColumn < 0 ? std::to_string(number) : row[static_cast<std::size_t>(idColumn)];
   const auto earlier = ids.emplace(p.id, number);
@@ -83,9 +112,9 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
     p.refusal = where + ": id \"" + p.id + "\" is not a safe folder name";
     return p;
   }
-  std::optional<Fault> fault = prepareSection(s);
-  if (!fault) fault = checkAnalysis(s, p.analysis);
-  if (fault) p.refusal = invalidDataText(*fault, s);
+  std::optional<Fault> fault = prepareSection(p.section);
+  if (!fault) fault = checkAnalysis(p.section, p.analysis);
+  if (fault) p.refusal = invalidDataText(*fault, p.section);
   return p;
 }
 

@@ -32,10 +32,12 @@ std::vector<Known> knownColumns() {
     known.push_back(
         {v->name, quantityOfUnit(v->unit, q) ? std::optional<Quantity>(q) : std::nullopt, true});
   }
-  for (const char* name : {"id", "model", "bars_face", "bars_side", "legs_b", "legs_h"}) {
+  for (const char* name : {"id", "model", "bars_face", "bars_side", "legs_b", "legs_h", "shape",
+                           "n_bars", "transverse"}) {
     known.push_back({name, std::nullopt, false});
   }
   known.push_back({"L", Quantity::Length, false});
+  known.push_back({"D", Quantity::Length, false});
   return known;
 }
 
@@ -127,8 +129,12 @@ SectionTable sectionTableOf(std::vector<std::string> header,
   }
   std::string missing;
   std::size_t count = 0;
+  // A table of circular sections gives D for b and h, and their bars
+  // instead of r.
+  const bool circles = table.columns.count("D") != 0;
   for (const Known& k : known) {
     if (!k.required || table.columns.count(k.name) != 0) continue;
+    if (circles && (k.name == "b" || k.name == "h" || k.name == "r")) continue;
     missing += (missing.empty() ? "" : ", ") + k.name;
     ++count;
   }

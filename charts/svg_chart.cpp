@@ -53,12 +53,16 @@ const char* anchorName(Anchor a) {
   return a == Anchor::Start ? "start" : a == Anchor::Middle ? "middle" : "end";
 }
 
+}  // namespace
+
 std::string labelSvg(const Label& l) {
   std::string s = "<text x=\"" + num(l.x) + "\" y=\"" + num(l.y) + "\" font-size=\"" + num(l.size) +
                   "\" text-anchor=\"" + anchorName(l.anchor) + "\"";
   if (l.vertical) s += " transform=\"rotate(-90 " + num(l.x) + " " + num(l.y) + ")\"";
   return s + l.attributes + ">" + escaped(l.text) + "</text>\n";
 }
+
+namespace {
 
 std::string lineSvg(double x1, double y1, double x2, double y2, const std::string& style) {
   return "<line x1=\"" + num(x1) + "\" y1=\"" + num(y1) + "\" x2=\"" + num(x2) + "\" y2=\"" +
@@ -344,15 +348,25 @@ std::string svgPicture(const std::string& title, const std::vector<Panel>& panel
     lowest = drawPanel(p, top, body, labels);
     top = lowest + kPanelGap;
   }
-  const double height = std::ceil(lowest + 16);
+  for (const Label& l : labels) body += labelSvg(l);
+  return svgDocument(kWidth, std::ceil(lowest + 16), title, body);
+}
+
+std::string svgNumber(double v) {
+  return num(v);
+}
+
+std::string svgDocument(double width, double height, const std::string& title,
+                        const std::string& body) {
+  // A whole width as a whole number, as the pictures have always had it.
+  const std::string w =
+      width == std::floor(width) ? std::to_string(static_cast<long>(width)) : num(width);
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"800\" height=\"" + num(height) +
-         "\" viewBox=\"0 0 800 " + num(height) + "\" font-family=\"" + kFont + "\">\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + num(height) +
+         "\" viewBox=\"0 0 " + w + " " + num(height) + "\" font-family=\"" + kFont + "\">\n";
   svg += "<title>" + escaped(title) + "</title>\n";
   svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-  svg += body;
-  for (const Label& l : labels) svg += labelSvg(l);
-  return svg + "</svg>\n";
+  return svg + body + "</svg>\n";
 }
 
 std::string rampColour(double t) {

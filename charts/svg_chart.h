@@ -94,6 +94,14 @@ struct Panel {
 // The picture, 800 wide, as tall as its panels and legends need.
 std::string svgPicture(const std::string& title, const std::vector<Panel>& panels);
 
+// For drawings that are not charts: a label as an SVG text element, a
+// coordinate as SVG takes it, and the document every picture is (white,
+// the tools' font, its title).
+std::string labelSvg(const Label& label);
+std::string svgNumber(double v);
+std::string svgDocument(double width, double height, const std::string& title,
+                        const std::string& body);
+
 // For colouring many series along a quantity: t from 0 (blue) to 1 (red).
 std::string rampColour(double t);
 

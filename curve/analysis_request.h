@@ -1,7 +1,7 @@
 // What to work out for a section beyond its 22 values: which model traces
-// the curve, the explicit bars it may take, the legs of its ties and the
-// column length for the drift. The front ends make one from what the user gave through the one
-// request parser (model/analysis_request.h).
+// the curve, the explicit bars it may take, the legs of its ties, the
+// column length for the drift, and the section's shape. The front ends make one from what the user
+// gave through the one request parser (model/analysis_request.h).
 #pragma once
 
 #include <optional>
@@ -30,11 +30,25 @@ struct TieLegs {
   double h = 2;
 };
 
+// The section's shape: a rectangle b by h, or a circle of diameter D (the
+// 22 values' b and h both) with its bars on a circle.
+enum class SectionShape { Rectangular, Circular };
+// "rectangular", "circular".
+const char* shapeName(SectionShape shape);
+
+// What holds a circular core: a continuous spiral or separate hoops.
+enum class Transverse { Spiral, Hoops };
+// "spiral", "hoops".
+const char* transverseName(Transverse transverse);
+
 struct Analysis {
   Model model = Model{};          // the first model, mphi's own, unless asked otherwise
   std::optional<BarCounts> bars;  // explicit bars, for a model that takes them
   TieLegs legs;
   double length = 0;  // column length for the drift, cm; 0 for none
+  SectionShape shape = SectionShape::Rectangular;
+  double circleBars = 0;  // a circular section's bars round its circle, checked whole
+  Transverse transverse = Transverse::Spiral;
 };
 
 }  // namespace mphi

@@ -29,7 +29,15 @@ const char* endName(CurveEnd end) {
 }
 
 const char* confinementName(Confinement confinement) {
-  return confinement == Confinement::Rectangular ? "rectangular" : "equivalent_circle";
+  switch (confinement) {
+    case Confinement::Rectangular:
+      return "rectangular";
+    case Confinement::Circular:
+      return "circular";
+    case Confinement::EquivalentCircle:
+      break;
+  }
+  return "equivalent_circle";
 }
 
 Curve inUnits(const Curve& curve, const Units& u) {

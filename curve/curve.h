@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "curve/analysis_request.h"
 #include "section/units.h"
 
 namespace mphi {
@@ -78,9 +79,10 @@ struct StepEvent {
 };
 
 // How the ties confine the core: by one hoop round a circle of the core's
-// area, or by Mander's rectangular form from the real ties and bars.
-enum class Confinement { EquivalentCircle, Rectangular };
-// "equivalent_circle", "rectangular".
+// area, by Mander's rectangular form from the real ties and bars, or by his
+// circular form from a circular section's spiral or hoops.
+enum class Confinement { EquivalentCircle, Rectangular, Circular };
+// "equivalent_circle", "rectangular", "circular".
 const char* confinementName(Confinement confinement);
 
 // The model's material constants, MPa and strains; 0 where the model has
@@ -108,6 +110,7 @@ struct BarRow {
 };
 
 struct Curve {
+  SectionShape shape = SectionShape::Rectangular;  // a circle's D is its section's b and h
   CurveEnd end = CurveEnd::NotKnown;
   std::vector<CurvePoint> points;  // the origin first, then every computed row
   int tableRows = 0;               // rows of the model's table, rows without a result included

@@ -1,13 +1,16 @@
 // How far a cantilever column can drift before it fails, and how: the
 // least of the flexural drift its curve gives, the drift at which its
 // longitudinal bars buckle (Berry and Eberhard 2005) and the drift at
-// which a shear-damaged column fails (Elwood and Moehle 2005); beside it
-// the column's shear strength (ASCE 41-17 Eq. 10-3, k_nl = 1, lambda = 1)
-// and the class it gives. Worked in N, mm and MPa from the section data in
+// which a shear-damaged column fails (Elwood and Moehle 2005, fitted to
+// rectangular columns; a circular column's instead where its shear demand
+// reaches its strength, when it would before its flexural strength);
+// beside it the column's shear strength (ASCE 41-17 Eq. 10-3, k_nl = 1,
+// lambda = 1) and the class it gives. Worked in N, mm and MPa from the section data in
 // T, cm and T/cm2; given back in T and cm, drifts as ratios. Published
 // forms as they stand: nothing here is fitted to tests.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,22 +39,29 @@ enum class FailureMode { Flexure, BarBuckling, Shear };
 const char* failureModeName(FailureMode mode);
 
 struct DriftCapacity {
-  TieRatios ties;  // the ties' steel by direction, from their legs
+  TieRatios ties;  // a rectangle's ties by direction, from their legs; 0 for a circle
   // Each mode's drift, where it exists.
   std::optional<double> flexure;      // at the curve's damage control (or its ultimate row)
   std::optional<double> barBuckling;  // Berry and Eberhard
-  std::optional<double> shear;        // Elwood and Moehle
+  std::optional<double> shear;        // Elwood and Moehle, or a circle's shear strength reached
   std::optional<ShearStrength> strength;
-  // The least of the three, when all exist; else why not.
+  // The least of the three that exist, when the flexural one does; else
+  // why not.
   std::optional<double> drift;
   FailureMode governing = FailureMode::Flexure;
   std::string reason;
+  std::string shearWords;  // why there is no shear drift, where that is no fault
 };
 
-// `length` the cantilever's, cm (0: none, and nothing here exists);
-// `Mu` the curve's peak moment, T.cm (nullopt: the curve has none);
-// `flexure` the curve's flexural drift ratio (nullopt: none).
-DriftCapacity driftCapacity(const SectionData& section, const TieLegs& legs, double length,
-                            std::optional<double> Mu, std::optional<double> flexure);
+// The drift ratio at which the moment over the length first reaches a
+// lateral force (T), on the way to the peak; nullopt where it does not.
+using DriftAtShear = std::function<std::optional<double>(double V)>;
+
+// The request's shape, ties and `length` (cm; 0: none, and nothing here
+// exists); `Mu` the curve's peak moment, T.cm (nullopt: the curve has
+// none); `flexure` the curve's flexural drift ratio (nullopt: none).
+DriftCapacity driftCapacity(const SectionData& section, const Analysis& analysis,
+                            std::optional<double> Mu, std::optional<double> flexure,
+                            const DriftAtShear& driftAtShear = {});
 
 }  // namespace mphi

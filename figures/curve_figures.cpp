@@ -20,17 +20,22 @@ double mainSteelArea(const SectionData& s, const Curve& curve) {
   return 2.0 * (static_cast<double>(s.num1) + s.num2 + s.num3 + s.num4) * barArea;
 }
 
+double grossArea(const SectionData& s, const Curve& curve) {
+  return curve.shape == SectionShape::Circular ? kPi * s.h * s.h / 4
+                                               : static_cast<double>(s.b) * s.h;
+}
+
 double squashLoad(const SectionData& s, const Curve& curve) {
   const double As = mainSteelArea(s, curve);
-  return 0.85 * s.fc * (static_cast<double>(s.b) * s.h - As) + As * s.fy;
+  return 0.85 * s.fc * (grossArea(s, curve) - As) + As * s.fy;
 }
 
 double tensionCapacity(const SectionData& s, const Curve& curve) {
   return mainSteelArea(s, curve) * s.fy * kHardening;
 }
 
-CurveFigures curveFigures(const SectionData& s, const Curve& curve, double length,
-                          const TieLegs& legs) {
+CurveFigures curveFigures(const SectionData& s, const Curve& curve, const Analysis& analysis) {
+  const double length = analysis.length;
   CurveFigures r;
   r.steelRatio = mainSteelArea(s, curve) / (static_cast<double>(s.b) * s.h);
   r.length = length;
@@ -44,9 +49,9 @@ CurveFigures curveFigures(const SectionData& s, const Curve& curve, double lengt
     r.drift = columnDrift(cantilever(length, s.fy, s.dcm, kHardening, s.P0, r.priestley.phiY),
                           curve.points);
   }
-  r.capacity = driftCapacity(s, legs, length,
-                             computed(curve) ? std::optional(curve.keys.peak.M) : std::nullopt,
-                             r.hasDrift ? std::optional(r.drift.driftU) : std::nullopt);
+  r.capacity =
+      driftCapacity(s, analysis, computed(curve) ? std::optional(curve.keys.peak.M) : std::nullopt,
+                    r.hasDrift ? std::optional(r.drift.driftU) : std::nullopt);
   return r;
 }
 

@@ -29,9 +29,9 @@ struct CurveFigures {
   DriftCapacity capacity;  // the flexural drift at the last row, bar buckling, shear
 };
 
-// `length` 0 leaves the drift and the capacity out; `legs` of the ties.
-CurveFigures curveFigures(const SectionData& section, const Curve& curve, double length = 0,
-                          const TieLegs& legs = {});
+// The request's length (0 leaves the drift and the capacity out) and ties.
+CurveFigures curveFigures(const SectionData& section, const Curve& curve,
+                          const Analysis& analysis = {});
 
 // Whether the curve has any point beyond its origin.
 inline bool computed(const Curve& curve) {
@@ -41,6 +41,9 @@ inline bool computed(const Curve& curve) {
 // All main steel, cm2: the curve's bar layers where it has them, else the
 // specified layout's bar counts.
 double mainSteelArea(const SectionData& section, const Curve& curve);
+
+// The section's gross area, cm2: b h, or pi D^2 / 4 for a circle.
+double grossArea(const SectionData& section, const Curve& curve);
 
 // What the hand methods give for pure axial load, T: the squash load
 // 0.85 fc (b h - As) + As fy, and the bars' tension As fu.

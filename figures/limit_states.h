@@ -46,10 +46,10 @@ struct LimitStateFigures {
   DriftCapacity capacity;         // the flexural drift at damage control, bar buckling, shear
 };
 
-// `section` for the bars' strength, diameter and the load; `legs` of the
-// ties.
+// `section` for the bars' strength, diameter and the load; the request's
+// length, shape and ties.
 LimitStateFigures limitStateFigures(const SectionData& section, const Curve& curve,
-                                    double length = 0, const TieLegs& legs = {});
+                                    const Analysis& analysis);
 
 // A copy in the units: lengths, displacements, forces, moments and
 // curvatures.

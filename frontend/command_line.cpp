@@ -39,6 +39,16 @@ void addAnalysisOptions(CLI::App& app, AnalysisOptions& o) {
   app.add_option("--length", o.length,
                  "column length L for the drift of a cantilever (cm; m with --units t-m or si)")
       ->type_name("L");
+  app.add_option("--shape", o.shape,
+                 "rectangular (default: b by h) or circular (a diameter D, given as both b and h "
+                 "of the 22 values; the assessment model)")
+      ->type_name("SHAPE");
+  app.add_option("--bars", o.circleBars,
+                 "a circular section's main bars, evenly round their circle (at least 4)")
+      ->type_name("N");
+  app.add_option("--transverse", o.transverse,
+                 "what holds a circular core: spiral (default) or hoops, of dbcm at sccm")
+      ->type_name("KIND");
   app.add_option("--units", o.units,
                  "units of what the tool prints and takes: t-cm (default: T, cm, T.cm, T/cm2), "
                  "t-m (T, m, T.m, T/m2) or si (kN, m, kN.m, MPa)")
@@ -75,6 +85,7 @@ namespace {
 // The option that gives a part of the request.
 std::string optionOf(const std::string& field) {
   if (field == "L") return "--length";
+  if (field == "n_bars") return "--bars";
   std::string option = "--" + field;
   std::replace(option.begin(), option.end(), '_', '-');
   return option;
@@ -85,7 +96,9 @@ std::string optionOf(const std::string& field) {
 bool analysisOf(const AnalysisOptions& o, Analysis& a, std::string& error) {
   const RequestFormat format{unitsOf(o)};
   if (const std::optional<RequestFault> fault =
-          readRequest({o.model, o.face, o.side, o.length, o.legsB, o.legsH}, format, a)) {
+          readRequest({o.model, o.face, o.side, o.length, o.legsB, o.legsH, o.shape, o.circleBars,
+                       o.transverse},
+                      format, a)) {
     error = optionOf(fault->field) + ": " + requestFaultText(*fault);
     return false;
   }

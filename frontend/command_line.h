@@ -11,11 +11,12 @@
 
 namespace mphi {
 
-// --model, --bars-face, --bars-side, --legs-b, --legs-h, --length and
-// --units: the same words for the same things in every tool, read by the
-// one request parser.
+// --model, --bars-face, --bars-side, --legs-b, --legs-h, --length,
+// --shape, --bars, --transverse and --units: the same words for the same
+// things in every tool, read by the one request parser.
 struct AnalysisOptions {
-  std::string model, face, side, legsB, legsH, length;  // as typed; empty when not given
+  // As typed; empty when not given.
+  std::string model, face, side, legsB, legsH, length, shape, circleBars, transverse;
   std::string units = "t-cm";
 };
 void addAnalysisOptions(CLI::App& app, AnalysisOptions& options);

@@ -1,6 +1,7 @@
 #include "model/analysis_request.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "model/model_table.h"
@@ -22,13 +23,35 @@ std::string requestFaultText(const RequestFault& fault) {
   return "\"" + fault.text + "\" " + fault.reason;
 }
 
-std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestFormat& format,
-                                        Analysis& a) {
-  if (!isBlank(t.model)) {
-    const ModelEntry* m = findModel(trimmed(t.model));
-    if (m == nullptr) return RequestFault{"model", t.model, "is neither " + modelNameList(" nor ")};
-    a.model = m->model;
+namespace {
+
+// Names are read whatever their case and blanks around them.
+std::string lowered(const std::string& text) {
+  std::string name = trimmed(text);
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
+
+// `text` as one of `values` by its name, into `chosen`.
+template <typename Value>
+std::optional<RequestFault> readName(const char* field, const std::string& text,
+                                     std::initializer_list<Value> values,
+                                     const char* (*nameOf)(Value), Value& chosen) {
+  if (isBlank(text)) return std::nullopt;
+  std::string choices;
+  for (Value v : values) {
+    if (lowered(text) == nameOf(v)) {
+      chosen = v;
+      return std::nullopt;
+    }
+    choices += std::string(choices.empty() ? "" : " nor ") + nameOf(v);
   }
+  return RequestFault{field, text, "is neither " + choices};
+}
+
+// Counts and lengths: numbers as mphi reads its input.
+std::optional<RequestFault> readCounts(const RequestTexts& t, const RequestFormat& format,
+                                       Analysis& a) {
   if (!isBlank(t.barsFace) || !isBlank(t.barsSide)) {
     BarCounts bars;
     if (!readNumber(t.barsFace, format.decimalComma, bars.face)) {
@@ -42,11 +65,13 @@ std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestForm
   const struct {
     const char* field;
     const std::string& text;
-    double& legs;
-  } legs[] = {{"legs_b", t.legsB, a.legs.b}, {"legs_h", t.legsH, a.legs.h}};
-  for (const auto& l : legs) {
-    if (!isBlank(l.text) && !readNumber(l.text, format.decimalComma, l.legs)) {
-      return RequestFault{l.field, l.text, "is not a number"};
+    double& value;
+  } counts[] = {{"legs_b", t.legsB, a.legs.b},
+                {"legs_h", t.legsH, a.legs.h},
+                {"n_bars", t.circleBars, a.circleBars}};
+  for (const auto& c : counts) {
+    if (!isBlank(c.text) && !readNumber(c.text, format.decimalComma, c.value)) {
+      return RequestFault{c.field, c.text, "is not a number"};
     }
   }
   if (!isBlank(t.length)) {
@@ -58,6 +83,26 @@ std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestForm
         format.lengthFactor > 0 ? L * format.lengthFactor : format.units.from(Quantity::Length, L);
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestFormat& format,
+                                        Analysis& a) {
+  if (!isBlank(t.model)) {
+    const ModelEntry* m = findModel(lowered(t.model));
+    if (m == nullptr) return RequestFault{"model", t.model, "is neither " + modelNameList(" nor ")};
+    a.model = m->model;
+  }
+  if (auto fault = readName("shape", t.shape, {SectionShape::Rectangular, SectionShape::Circular},
+                            shapeName, a.shape)) {
+    return fault;
+  }
+  if (auto fault = readName("transverse", t.transverse, {Transverse::Spiral, Transverse::Hoops},
+                            transverseName, a.transverse)) {
+    return fault;
+  }
+  return readCounts(t, format, a);
 }
 
 std::optional<Fault> checkRequest(const Analysis& a) {

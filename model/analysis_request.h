@@ -16,12 +16,15 @@ namespace mphi {
 
 // The request as texts; a blank text leaves that part as it was.
 struct RequestTexts {
-  std::string model;     // a model's name: "spec", "assessment"
-  std::string barsFace;  // bars on each face, a whole number
-  std::string barsSide;  // bars on each side face between the corners
-  std::string length;    // the column length
-  std::string legsB;     // tie legs parallel to b
-  std::string legsH;     // tie legs parallel to h, the bending direction
+  std::string model;       // a model's name: "spec", "assessment"
+  std::string barsFace;    // bars on each face, a whole number
+  std::string barsSide;    // bars on each side face between the corners
+  std::string length;      // the column length
+  std::string legsB;       // tie legs parallel to b
+  std::string legsH;       // tie legs parallel to h, the bending direction
+  std::string shape;       // "rectangular" or "circular", in any case
+  std::string circleBars;  // a circular section's bars, a whole number
+  std::string transverse;  // "spiral" or "hoops", in any case
 };
 
 // How the texts are written: with a decimal comma ("2,5") where a table
@@ -34,7 +37,8 @@ struct RequestFormat {
 };
 
 // A request that cannot be read: the field ("model", "bars_face",
-// "bars_side", "L", "legs_b", "legs_h"), the text as given and why.
+// "bars_side", "L", "legs_b", "legs_h", "shape", "n_bars", "transverse"),
+// the text as given and why.
 struct RequestFault {
   std::string field;
   std::string text;

@@ -155,16 +155,12 @@ ModelEntry assessmentModelEntry() {
   m.help = "the assessment model, for deformation capacity";
   m.writesSection = false;
   m.takesBars = true;
-  m.checkRequest = [](const Analysis& a) { return checkBarCounts(a.bars); };
-  m.checkFit = [](const SectionData& s, const Analysis& a) {
-    return checkBarsFit(s, a.bars, a.legs);
-  };
-  m.trace = [](const SectionData& s, const Analysis& a) {
-    return assessmentCurve(s, a.bars, a.legs);
-  };
+  m.checkRequest = checkBarCounts;
+  m.checkFit = checkBarsFit;
+  m.trace = [](const SectionData& s, const Analysis& a) { return assessmentCurve(s, a); };
   m.reported = [](const SectionData& s, const Curve& c) { return SectionFile{s, c}; };
   m.figures = [](SectionResult& r) {
-    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis.length, r.analysis.legs);
+    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis);
   };
   m.columns = columns();
   for (const ResultColumn& c : capacityColumns()) m.columns.push_back(c);

@@ -31,6 +31,11 @@ bool caltrans(const SectionResult& r) {
 }
 
 std::optional<Fault> checkRequest(const Analysis& a) {
+  if (a.shape != SectionShape::Rectangular) {
+    return Fault{"shape", shapeName(a.shape),
+                 "the specified model is of rectangular sections: a circular one needs the "
+                 "assessment model"};
+  }
   if (!a.bars) return std::nullopt;
   return faultOf("bars_face", a.bars->face,
                  "bar counts are for the assessment model; the specified model spreads the "
@@ -164,8 +169,7 @@ ModelEntry specifiedModelEntry() {
   m.trace = [](const SectionData& s, const Analysis&) { return specifiedCurve(s); };
   m.reported = asWritten;
   m.figures = [](SectionResult& r) {
-    r.figures =
-        curveFigures(r.reported.section, r.reported.curve, r.analysis.length, r.analysis.legs);
+    r.figures = curveFigures(r.reported.section, r.reported.curve, r.analysis);
   };
   m.columns = columns();
   for (const ResultColumn& c : capacityColumns()) m.columns.push_back(c);

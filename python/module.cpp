@@ -117,23 +117,39 @@ struct Section {
   }
 };
 
-std::variant<Section, FaultTuple> makeSection(
-    const py::dict& values, std::optional<double> barsFace, std::optional<double> barsSide,
-    std::optional<double> legsB, std::optional<double> legsH, const std::string& units) {
+// The values, with None for those a circular section need not give (b, h
+// from D; r from its bars), and the request's parts as Python gives them.
+std::variant<Section, FaultTuple> makeSection(const py::dict& values, const py::dict& request,
+                                              const std::string& units) {
   Section section;
   section.units = unitsNamedOrThrow(units);
   SectionData& s = section.data;
+  auto given = [&request](const char* name) {
+    return request.contains(name) && !request[name].is_none()
+               ? std::optional<double>(request[name].cast<double>())
+               : std::nullopt;
+  };
+  auto word = [&request](const char* name) {
+    return request.contains(name) && !request[name].is_none() ? request[name].cast<std::string>()
+                                                              : std::string();
+  };
+  RequestTexts texts;
+  texts.barsFace = textOf(given("bars_face"));
+  texts.barsSide = textOf(given("bars_side"));
+  texts.legsB = textOf(given("legs_b"));
+  texts.legsH = textOf(given("legs_h"));
+  texts.circleBars = textOf(given("n_bars"));
+  texts.shape = word("shape");
+  texts.transverse = word("transverse");
+  if (const std::optional<RequestFault> fault = readRequest(texts, {}, section.request)) {
+    return faultTuple({fault->field, fault->text, fault->reason}, s);
+  }
   for (const SectionValue* v : givenValues()) {
     if (std::string(v->name) == "P0") continue;  // each curve's own
     const double value = values[v->name].cast<double>();
     if (!readValue(value, s.*v->member)) {
       return faultTuple(faultOf(v->name, value, "the value is not a number"), s);
     }
-  }
-  if (const std::optional<RequestFault> fault =
-          readRequest({"", textOf(barsFace), textOf(barsSide), "", textOf(legsB), textOf(legsH)},
-                      {}, section.request)) {
-    return faultTuple({fault->field, fault->text, "the count is not a number"}, s);
   }
   if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
   // Checked by every model that takes it all; one that takes no bars
@@ -265,7 +281,7 @@ py::tuple sweepOf(const Section& section, std::optional<std::vector<double>> loa
     }
   } else {
     if (count < 2) throw py::value_error("count: " + std::to_string(count) + " is not 2 or more");
-    stored = defaultLoads(s, count, section.units);
+    stored = defaultLoads(s, count, section.units, analysis);
   }
   TextTable table;
   {

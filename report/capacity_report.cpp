@@ -15,12 +15,7 @@ json optional(const std::optional<double>& v) {
 // What a reader must know to read the capacity right, or empty.
 std::string noteOf(const DriftCapacity& c) {
   if (!c.drift) return "no capacity: " + c.reason;
-  std::string note;
-  if (c.strength && c.strength->shearClass == ShearClass::Shear) {
-    note =
-        "Vp exceeds the code's shear strength Vn0: the column's shear strength may govern (Vn0 "
-        "is a lower bound, so the capacity is not cut at it)";
-  }
+  std::string note = c.shearWords;
   if (c.governing == FailureMode::Shear && c.strength &&
       c.strength->shearClass == ShearClass::Flexure) {
     note += std::string(note.empty() ? "" : "; ") +
@@ -33,10 +28,12 @@ std::string noteOf(const DriftCapacity& c) {
 }  // namespace
 
 json confinementJson(const MaterialConstants& m, const TieRatios& ties) {
+  // A circle's spiral or hoops have no directions.
+  const bool circle = m.confinement == Confinement::Circular;
   return {{"method", confinementName(m.confinement)},
           {"ke", m.ke},
-          {"rho_b", ties.rhoB},
-          {"rho_h", ties.rhoH},
+          {"rho_b", circle ? json(nullptr) : json(ties.rhoB)},
+          {"rho_h", circle ? json(nullptr) : json(ties.rhoH)},
           {"rho_s", m.rhoS},
           {"fl", m.fl},
           {"fcc", m.fcc},

@@ -23,6 +23,11 @@ using Q = Quantity;
 
 // `s` and `c` already in the units `u`.
 std::string barsText(const SectionData& s, const Curve& c, const Units& u) {
+  if (c.shape == SectionShape::Circular) {
+    int bars = 0;
+    for (const BarRow& l : c.layers) bars += l.bars;
+    return formatted("%d bars of %g ", bars, s.dcm) + u.text(Q::Length) + " round a circle";
+  }
   const bool explicitBars = !c.layers.empty() && c.layers.front().bars > 0;
   if (!explicitBars) {
     double area = 0;
@@ -107,7 +112,9 @@ std::string limitStateText(const SectionData& section, const Curve& curve,
   const std::string length = u.text(Q::Length), force = u.text(Q::Force),
                     stress = u.text(Q::Stress);
   std::string t = "Section (units " + force + ", " + length + "), " + words + "\n";
-  t += formatted("  b = %g ", s.b) + length + formatted(", h = %g ", s.h) + length +
+  t += (c.shape == SectionShape::Circular
+            ? formatted("  circular, D = %g ", s.h) + length
+            : formatted("  b = %g ", s.b) + length + formatted(", h = %g ", s.h) + length) +
        formatted(", P0 = %g ", s.P0) + force + formatted(", fc = %g ", s.fc) + stress +
        formatted(", fy = %g ", s.fy) + stress + "\n";
   t += "  " + barsText(s, c, u) + formatted(", bar centres %.4g ", c.barInset) + length +
@@ -178,11 +185,12 @@ std::string limitStateJson(const SectionData& s, const Curve& curve,
   j["units"] = unitsName(u.system);
   j["end"] = endName(c.end);
   j["end_words"] = endExplanation(s, curve, u);
-  j["section"] = {{"b", u.in(Q::Length, s.b)},
-                  {"h", u.in(Q::Length, s.h)},
-                  {"P0", u.in(Q::Force, s.P0)},
-                  {"fc", u.in(Q::Stress, s.fc)},
-                  {"fy", u.in(Q::Stress, s.fy)}};
+  const bool circle = c.shape == SectionShape::Circular;
+  j["section"] = circle ? json{{"shape", shapeName(c.shape)}, {"D", u.in(Q::Length, s.h)}}
+                        : json{{"b", u.in(Q::Length, s.b)}, {"h", u.in(Q::Length, s.h)}};
+  j["section"]["P0"] = u.in(Q::Force, s.P0);
+  j["section"]["fc"] = u.in(Q::Stress, s.fc);
+  j["section"]["fy"] = u.in(Q::Stress, s.fy);
   j["constants"] = {{"fcc", m.fcc}, {"ecc", m.ecc}, {"Ec", m.Ec},
                     {"rcc", m.rcc}, {"ecu", m.ecu}, {"esu", m.esu}};
   j["confinement"] = confinementJson(m, figures.capacity.ties);
@@ -194,7 +202,10 @@ std::string limitStateJson(const SectionData& s, const Curve& curve,
                       {"bars", l.bars > 0 ? json(l.bars) : json(nullptr)}});
   }
   const bool explicitBars = !c.layers.empty() && c.layers.front().bars > 0;
-  j["layout"] = {{"bars", explicitBars ? "explicit" : "spread"}, {"layers", layers}};
+  j["layout"] = {{"bars", circle         ? "circle"
+                          : explicitBars ? "explicit"
+                                         : "spread"},
+                 {"layers", layers}};
   json rows = json::array();
   for (const CurvePoint& p : c.points) rows.push_back({p.eps, number(p.c), p.phi, p.M});
   j["rows"] = rows;
@@ -326,10 +337,10 @@ std::string limitStatePlot(const SectionData& section, const Curve& curve,
   const LimitStateFigures f = inUnits(figures, u);
   std::vector<Panel> panels = {momentCurvature(section, curve, inUnits(curve, u), f, words, u)};
   if (f.hasDrift) panels.push_back(forceDisplacement(s, f, figures.capacity, u));
-  return svgPicture(
-      formatted("M-" MPHI_PHI " curve, %s: b \xC3\x97 h = %g \xC3\x97 %g ", words, s.b, s.h) +
-          u.picture(Q::Length) + formatted(", P0 = %g ", s.P0) + u.picture(Q::Force),
-      panels);
+  return svgPicture(formatted("M-" MPHI_PHI " curve, %s: ", words) + sizeWords(s, curve.shape) +
+                        " " + u.picture(Q::Length) + formatted(", P0 = %g ", s.P0) +
+                        u.picture(Q::Force),
+                    panels);
 }
 
 }  // namespace mphi

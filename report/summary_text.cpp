@@ -110,6 +110,11 @@ std::string driftText(const CurveFigures& f, const Units& u) {
 
 }  // namespace
 
+std::string sizeWords(const SectionData& s, SectionShape shape) {
+  return shape == SectionShape::Circular ? formatted("D = %g", s.h)
+                                         : formatted("b \xC3\x97 h = %g \xC3\x97 %g", s.b, s.h);
+}
+
 const char* endWords(CurveEnd end) {
   switch (end) {
     case CurveEnd::PointEightMu:

@@ -14,6 +14,10 @@ namespace mphi {
 std::string summaryText(const SectionData& section, const Curve& curve, const CurveFigures& figures,
                         const Units& units = {});
 
+// "b × h = 40 × 35" or "D = 60": the section's size, its numbers as they
+// are in `section` (the unit follows).
+std::string sizeWords(const SectionData& section, SectionShape shape);
+
 // How a curve ended, in words for a reader: "the moment fell below 0.8 of
 // its peak (0.8 Mu)".
 const char* endWords(CurveEnd end);

@@ -4,6 +4,7 @@
 
 #include "charts/svg_chart.h"
 #include "model/model_table.h"
+#include "report/summary_text.h"
 #include "textio/formatted.h"
 
 namespace mphi {
@@ -19,16 +20,32 @@ const ModelEntry& modelOf(const std::vector<LoadResult>& loads) {
   return loads.empty() ? modelTable().front() : modelEntry(loads.front().result.analysis.model);
 }
 
+SectionShape shapeOf(const std::vector<LoadResult>& loads) {
+  return loads.empty() ? SectionShape::Rectangular : loads.front().result.analysis.shape;
+}
+
+// The section's size with its steel: "b × h = 40 × 35 cm, r = 0.02" or "D =
+// 60 cm, 12 bars".
+std::string sizeAndSteel(const SectionData& s, const std::vector<LoadResult>& loads,
+                         const Units& u) {
+  const std::string size = sizeWords(inUnits(s, u), shapeOf(loads)) + " " + u.picture(Q::Length);
+  if (shapeOf(loads) == SectionShape::Circular) {
+    return size + formatted(", %g bars", loads.front().result.analysis.circleBars);
+  }
+  return size + formatted(", r = %g", s.r);
+}
+
 // The section's data, for a caption under the diagram.
-std::string sectionCaption(const SectionData& s, const Units& u) {
+std::string sectionCaption(const SectionData& s, const std::vector<LoadResult>& loads,
+                           const Units& u) {
   const std::string length = u.picture(Q::Length), stress = u.picture(Q::Stress);
-  return formatted("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, s.b), u.in(Q::Length, s.h)) +
-         length +
-         formatted(", r = %g, fc = %g, fy = %g ", s.r, u.in(Q::Stress, s.fc),
-                   u.in(Q::Stress, s.fy)) +
-         stress +
-         formatted(", cover %g, bars %g, ties %g at %g ", u.in(Q::Length, s.clearb1cm),
-                   u.in(Q::Length, s.dcm), u.in(Q::Length, s.dbcm), u.in(Q::Length, s.sccm)) +
+  const bool circle = shapeOf(loads) == SectionShape::Circular;
+  return sizeAndSteel(s, loads, u) +
+         formatted(", fc = %g, fy = %g ", u.in(Q::Stress, s.fc), u.in(Q::Stress, s.fy)) + stress +
+         formatted(", cover %g, bars %g, %s %g at %g ", u.in(Q::Length, s.clearb1cm),
+                   u.in(Q::Length, s.dcm),
+                   circle ? transverseName(loads.front().result.analysis.transverse) : "ties",
+                   u.in(Q::Length, s.dbcm), u.in(Q::Length, s.sccm)) +
          length;
 }
 
@@ -167,11 +184,9 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   }
   if (missing) p.legend.push_back({"no curve at this load", "#c0392b", false, "", Shape::Cross});
   addDesignPoints(p, loads, u, design);
-  p.legend.push_back({sectionCaption(section, u), "#111111", false, "", Shape::None});
+  p.legend.push_back({sectionCaption(section, loads, u), "#111111", false, "", Shape::None});
   return svgPicture(std::string("P-M interaction, ") + modelOf(loads).words + ": " +
-                        formatted("b \xC3\x97 h = %g \xC3\x97 %g ", u.in(Q::Length, section.b),
-                                  u.in(Q::Length, section.h)) +
-                        u.picture(Q::Length) + formatted(", r = %g", section.r),
+                        sizeAndSteel(section, loads, u),
                     {p});
 }
 
@@ -199,7 +214,7 @@ std::string curvesSvg(const SectionData& section, const std::vector<LoadResult>&
   }
   if (p.series.empty()) p.empty = "no load has a curve";
   return svgPicture(std::string("M-" MPHI_PHI " curves by axial load, ") + modelOf(loads).words +
-                        ": " + sectionCaption(section, u),
+                        ": " + sectionCaption(section, loads, u),
                     {p});
 }
 

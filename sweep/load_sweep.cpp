@@ -17,9 +17,12 @@ constexpr float kConcreteBlock = 0.85f;    // Po = 0.85 fc (b h - As) + As fy
 
 }  // namespace
 
-std::vector<float> defaultLoads(const SectionData& s, int count, const Units& units) {
-  const double gross = static_cast<double>(s.b) * s.h;
-  const double As = static_cast<double>(s.r) * gross;
+std::vector<float> defaultLoads(const SectionData& s, int count, const Units& units,
+                                const Analysis& analysis) {
+  const bool circle = analysis.shape == SectionShape::Circular;
+  const double gross = circle ? kPi * s.h * s.h / 4 : static_cast<double>(s.b) * s.h;
+  const double As = circle ? analysis.circleBars * kPiAreas * s.dcm * s.dcm / 4
+                           : static_cast<double>(s.r) * gross;
   const double Po = kConcreteBlock * static_cast<double>(s.fc) * (gross - As) + As * s.fy;
   const double low = -static_cast<double>(kTensionShare) * As * s.fy;
   const double high = kCompressionShare * Po;

@@ -14,10 +14,12 @@
 namespace mphi {
 
 // `count` loads evenly from -0.8 As fy (tension) to 0.9 Po, both ends
-// included: As = r b h, Po = 0.85 fc (b h - As) + As fy. Worked in double
-// and rounded to the hundredth of the units' force, each stored in tons as
-// a float, as an input value would be. count >= 2.
-std::vector<float> defaultLoads(const SectionData& section, int count, const Units& units = {});
+// included: As = r b h (a circle: its bars), Po = 0.85 fc (Ag - As) + As
+// fy, Ag = b h (a circle: pi D^2 / 4). Worked in double and rounded to the
+// hundredth of the units' force, each stored in tons as a float, as an
+// input value would be. count >= 2.
+std::vector<float> defaultLoads(const SectionData& section, int count, const Units& units = {},
+                                const Analysis& analysis = {});
 
 struct LoadResult {
   float P0 = 0;

@@ -11,11 +11,13 @@
 #include "model/model_table.h"
 #include "model/section_result.h"
 #include "report/csv_export.h"
+#include "report/section_drawing.h"
 #include "report/summary_text.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "sweep/interaction_svg.h"
 #include "sweep/load_sweep.h"
+#include "textio/blanks.h"
 #include "textio/formatted.h"
 #include "textio/number_reader.h"
 #include "textio/number_text.h"
@@ -56,8 +58,10 @@ bool fieldText(const json& values, const char* name, std::string& text) {
 // value typed in the wrong unit is its cause and gets it, with a hint.
 std::string refusalOf(const Fault& fault, const SectionData& s) {
   const SectionValue* v = findSectionValue(fault.field);
-  const bool formField = (v != nullptr && v->given) ||
-                         (fault.field.rfind("bars_", 0) == 0 || fault.field.rfind("legs_", 0) == 0);
+  const bool formField =
+      (v != nullptr && v->given) ||
+      (fault.field.rfind("bars_", 0) == 0 || fault.field.rfind("legs_", 0) == 0 ||
+       fault.field == "n_bars" || fault.field == "shape" || fault.field == "transverse");
   const std::optional<Fault> slip = unitSlip(s);
   return refusal(slip ? slip->field : formField ? fault.field : "", invalidDataText(fault, s));
 }
@@ -85,13 +89,12 @@ std::string allCurves(const SectionData& s, const std::vector<SectionResult>& re
                         true, "", Shape::None});
   }
   if (p.series.empty()) p.empty = "neither model finds a curve for this load";
-  return svgPicture(
-      formatted("M-" MPHI_PHI
-                " curves of both models: b \xC3\x97 h = %g \xC3\x97 %g %s, P0 = %g %s",
-                u.in(Quantity::Length, s.b), u.in(Quantity::Length, s.h),
-                u.picture(Quantity::Length).c_str(), u.in(Quantity::Force, s.P0),
-                u.picture(Quantity::Force).c_str()),
-      {p});
+  return svgPicture("M-" MPHI_PHI " curves of both models: " +
+                        sizeWords(inUnits(s, u), results.front().analysis.shape) + " " +
+                        u.picture(Quantity::Length) +
+                        formatted(", P0 = %g %s", u.in(Quantity::Force, s.P0),
+                                  u.picture(Quantity::Force).c_str()),
+                    {p});
 }
 
 // What the page shows of one model's result: its words, how the curve
@@ -99,7 +102,7 @@ std::string allCurves(const SectionData& s, const std::vector<SectionResult>& re
 json modelAnswer(const SectionData& s, const SectionResult& r, const Units& u) {
   const ModelEntry& m = modelEntry(r.analysis.model);
   const std::vector<LoadResult> sweep =
-      sweepLoads(s, defaultLoads(s, kSweepLoads, u), r.analysis, 1, {});
+      sweepLoads(s, defaultLoads(s, kSweepLoads, u, r.analysis), r.analysis, 1, {});
   json answer = {{"name", m.name},
                  {"words", m.words},
                  {"end", endName(r.curve.end)},
@@ -123,74 +126,104 @@ json modelAnswer(const SectionData& s, const SectionResult& r, const Units& u) {
 }
 
 // The form's section values, or the refusal of the first that is no number.
-std::string readValues(const json& request, SectionData& s) {
+// A circle's diameter D stands for its b and h, which may be left out or
+// must agree with it, and its steel is its bars', so r may be left out.
+std::string readValues(const json& request, bool circle, SectionData& s) {
   const json values = request.contains("values") && request["values"].is_object()
                           ? request["values"]
                           : json::object();
+  std::string D;
+  float diameter = 0;
+  if (circle && fieldText(request, "D", D) && !isBlank(D) && !readNumberToken(D, diameter)) {
+    return refusal("D", "\"" + D + "\" is not a number");
+  }
   for (const SectionValue* v : givenValues()) {
+    const std::string name = v->name;
+    const bool side = name == "b" || name == "h";
     std::string text;
     if (!fieldText(values, v->name, text)) {
       return refusal(v->name, "the value is neither a number nor a text");
     }
+    if (circle && isBlank(text) && ((side && !isBlank(D)) || name == "r")) continue;
     if (!readNumberToken(text, s.*v->member)) {
       return refusal(v->name, "\"" + text + "\" is not a number");
     }
+    if (circle && side && !isBlank(D) && s.*v->member != diameter) {
+      return refusal(v->name, "\"" + text + "\" is not D = " + trimmed(D) +
+                                  ": a circular section has one diameter");
+    }
   }
+  if (circle && !isBlank(D)) s.b = s.h = diameter;
   return {};
 }
 
 // What to work out: "both" (the default) runs every model, each with the
-// bar counts only where it takes them. `s` is made ready on the way.
-std::string readAnalyses(const json& request, const Units& u, SectionData& s,
-                         std::vector<Analysis>& analyses) {
+// bar counts only where it takes them.
+std::string readAsked(const json& request, const Units& u, Analysis& asked, bool& every) {
   RequestTexts texts;
   texts.model = "both";
   const struct {
     const char* name;
     std::string& text;
-  } fields[] = {{"model", texts.model},        {"bars_face", texts.barsFace},
-                {"bars_side", texts.barsSide}, {"L", texts.length},
-                {"legs_b", texts.legsB},       {"legs_h", texts.legsH}};
+  } fields[] = {
+      {"model", texts.model}, {"bars_face", texts.barsFace}, {"bars_side", texts.barsSide},
+      {"L", texts.length},    {"legs_b", texts.legsB},       {"legs_h", texts.legsH},
+      {"shape", texts.shape}, {"n_bars", texts.circleBars},  {"transverse", texts.transverse}};
   for (const auto& f : fields) {
     if (!fieldText(request, f.name, f.text)) {
       return refusal(f.name, std::string(f.name) + " is neither a number nor a text");
     }
   }
-  const bool every = texts.model == "both";
+  every = texts.model == "both";
   if (every) texts.model.clear();
   if (!every && findModel(texts.model) == nullptr) {
     return refusal("model", "\"" + texts.model + "\" is not " + modelNameList(", ") + " or both");
   }
-  Analysis asked;
   // The form's length is in cm, as its section values are.
   if (const std::optional<RequestFault> fault = readRequest(texts, {u, false, 1}, asked)) {
     return refusal(fault->field, requestFaultText(*fault));
   }
+  return {};
+}
+
+// `s` made ready, and every model asked for that can take it: with "both",
+// a model that cannot take the shape is left out.
+std::string analysesOf(SectionData& s, const Analysis& asked, bool every,
+                       std::vector<Analysis>& analyses) {
   if (const std::optional<Fault> fault = prepareSection(s)) return refusalOf(*fault, s);
+  std::optional<Fault> refused;
   for (const ModelEntry& m : modelTable()) {
     if (!every && m.model != asked.model) continue;
     Analysis a = asked;
     a.model = m.model;
     if (every && !m.takesBars) a.bars.reset();
-    if (const std::optional<Fault> fault = checkAnalysis(s, a)) return refusalOf(*fault, s);
+    if (const std::optional<Fault> fault = checkAnalysis(s, a)) {
+      if (!every || fault->field != "shape") return refusalOf(*fault, s);
+      refused = fault;
+      continue;
+    }
     analyses.push_back(a);
   }
+  if (analyses.empty() && refused) return refusalOf(*refused, s);
   return {};
 }
 
 std::string compute(const json& request) {
-  SectionData s;
-  if (std::string refused = readValues(request, s); !refused.empty()) return refused;
   std::string unitsText = "t-cm";
   Units u;
+  Analysis asked;
+  bool every = true;
+  SectionData s;
+  std::vector<Analysis> analyses;
   if (!fieldText(request, "units", unitsText) || !unitsNamed(unitsText, u)) {
     return refusal("units", "\"" + unitsText + "\" is not t-cm, t-m or si");
   }
-  std::vector<Analysis> analyses;
-  if (std::string refused = readAnalyses(request, u, s, analyses); !refused.empty()) {
-    return refused;
-  }
-  json answer = {{"ok", true}, {"models", json::array()}};
+  std::string refused = readAsked(request, u, asked, every);
+  if (refused.empty()) refused = readValues(request, asked.shape == SectionShape::Circular, s);
+  if (refused.empty()) refused = analysesOf(s, asked, every, analyses);
+  if (!refused.empty()) return refused;
+  json answer = {
+      {"ok", true}, {"section_svg", sectionDrawing(s, asked, u)}, {"models", json::array()}};
   std::vector<SectionResult> results;
   for (const Analysis& a : analyses) {
     results.push_back(analyse(s, a));

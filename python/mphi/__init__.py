@@ -74,8 +74,14 @@ def _frame(names, columns):
     return pandas.DataFrame(data, columns=names)
 
 
+def _refused(field, value, reason):
+    return InvalidSection(field, str(value), reason,
+                          "invalid section data: %s = %s: %s" % (field, value, reason))
+
+
 class Section:
-    """A rectangular column section, checked as mphi checks its input.
+    """A reinforced-concrete column section, checked as mphi checks its
+    input: a rectangle b by h, or a circle of diameter D.
 
     b, h: width and depth, cm. r: main steel area over b h, spread along
     the faces. dcm: main bar diameter, cm. clearb1cm: cover from every face
@@ -85,24 +91,45 @@ class Section:
     each face and on each side between the corners, for the assessment
     model only (the spec model spreads the steel). legs_b, legs_h: tie
     legs running parallel to b and to h (the bending direction: the legs
-    that carry the shear), whole numbers, 2 and 2 when not given (one
-    perimeter hoop). units: of the loads, lengths and figures, "t-cm",
-    "t-m" or "si".
+    that carry the shear), 2 and 2 when not given (one perimeter hoop).
+
+    shape="circular" (assessment model only): D, the diameter, cm, in
+    place of b and h (which may be left out or must equal it); n_bars main
+    bars evenly round their circle; transverse "spiral" (the default) or
+    "hoops", of dbcm at sccm; clearb1cm to the spiral's centre line; r is
+    not used (the steel is the bars').
+
+    units: of the loads, lengths and figures, "t-cm", "t-m" or "si".
 
     Raises InvalidSection for values the tools refuse, ValueError for
     unknown units.
     """
 
-    def __init__(self, b, h, r, dcm, clearb1cm, dbcm, sccm, fc, fy, fsy, Es,
-                 bars_face=None, bars_side=None, legs_b=None, legs_h=None, units="t-cm"):
-        given = dict(b=b, h=h, r=r, dcm=dcm, clearb1cm=clearb1cm, dbcm=dbcm,
-                     sccm=sccm, fc=fc, fy=fy, fsy=fsy, Es=Es)
+    def __init__(self, b=None, h=None, r=None, dcm=None, clearb1cm=None, dbcm=None,
+                 sccm=None, fc=None, fy=None, fsy=None, Es=None, bars_face=None,
+                 bars_side=None, legs_b=None, legs_h=None, units="t-cm", shape=None, D=None,
+                 n_bars=None, transverse=None):
+        if D is not None:
+            D = _number("D", D)
+            for name, side in (("b", b), ("h", h)):
+                if side is not None and _number(name, side) != D:
+                    raise _refused(name, side, "a circular section has one diameter, D = %g" % D)
+            b = h = D
+        circle = str(shape).strip().lower() == "circular"
+        given = dict(b=b, h=h, r=0 if circle and r is None else r, dcm=dcm,
+                     clearb1cm=clearb1cm, dbcm=dbcm, sccm=sccm, fc=fc, fy=fy, fsy=fsy, Es=Es)
+        for name, value in given.items():
+            if value is None:
+                raise _refused(name, "", "the value is missing")
         self.values = {name: _number(name, value) for name, value in given.items()}
-        counts = [None if v is None else _number(n, v)
+        counts = {n: None if v is None else _number(n, v)
                   for n, v in (("bars_face", bars_face), ("bars_side", bars_side),
-                               ("legs_b", legs_b), ("legs_h", legs_h))]
-        self.bars_face, self.bars_side, self.legs_b, self.legs_h = counts
-        self._native = _made(_mphi.make_section(self.values, *counts, units))
+                               ("legs_b", legs_b), ("legs_h", legs_h), ("n_bars", n_bars))}
+        self.bars_face, self.bars_side = counts["bars_face"], counts["bars_side"]
+        self.legs_b, self.legs_h = counts["legs_b"], counts["legs_h"]
+        self.shape, self.n_bars, self.transverse = shape, counts["n_bars"], transverse
+        request = dict(counts, shape=shape, transverse=transverse)
+        self._native = _made(_mphi.make_section(self.values, request, units))
         self.units = units
 
     def __repr__(self):

@@ -64,7 +64,7 @@ void expectCapacity(const DriftCapacity& c, const CapacityFigures& want) {
 // a flat top, to 1e-3).
 TEST(AssessmentModelTest, WorkedExample) {
   const SectionData s = section();
-  const AssessmentSection a = assessmentSection(s, std::nullopt);
+  const AssessmentSection a = assessmentSection(s, rectangular(std::nullopt));
   expectRelative(a.m.fcc, 30.5973, 1e-5, "fcc");
   expectRelative(a.m.ecc, 0.0068616, 1e-5, "ecc");
   expectRelative(a.m.rcc, 1.19222, 1e-5, "rcc");
@@ -100,7 +100,7 @@ TEST(AssessmentModelTest, WorkedExample) {
   expectRelative(c.keys.damageControl.epsCore, a.m.ecu, 1e-9, "core edge at ecu");
   expectRelative(c.keys.tensionSteelYield.epsTension, a.m.ey, 1e-9, "tension bars at ey");
 
-  const LimitStateFigures f = limitStateFigures(s, c, 200);
+  const LimitStateFigures f = limitStateFigures(s, c, withLength(200));
   ASSERT_TRUE(f.idealisation.available);
   expectRelative(f.idealisation.phiY, 1.32263e-4, 1e-5, "phi_y");
   expectRelative(f.idealisation.muPhiU, 13.949, 1e-4, "mu_phi");
@@ -134,7 +134,7 @@ TEST(AssessmentModelTest, ExplicitBarsWorkedExample) {
   EXPECT_EQ(dc.governed, "core ecu");
   expectRelative(dc.eps, 0.0180192, 1e-5, "damage control");
   expectRelative(dc.M, 8467.07, 1e-5, "M at damage control");
-  const LimitStateFigures f = limitStateFigures(s, c, 300);
+  const LimitStateFigures f = limitStateFigures(s, c, withLength(300));
   expectRelative(f.idealisation.muPhiDc, 11.179, 1e-4, "mu_phi");
   expectCapacity(f.capacity, {69.4929, 31.7521, 0.45691, ShearClass::Flexure, 0.0435270, 0.0458950,
                               0.0380290, FailureMode::Shear});
@@ -166,7 +166,7 @@ TEST(AssessmentModelTest, ExplicitBarsByHand) {
                                                    std::sqrt(1 + P / (0.5 * std::sqrt(fc) * Ag)) *
                                                    0.8 * Ag;
   const double Vp = c.keys.peak.M / 1.02e-5f / L;
-  const DriftCapacity cap = limitStateFigures(d, c, L / 10).capacity;
+  const DriftCapacity cap = limitStateFigures(d, c, withLength(L / 10)).capacity;
   ASSERT_TRUE(cap.strength && cap.shear && cap.barBuckling);
   expectRelative(cap.strength->Vn0 * 9810, Vn0, 1e-6, "Vn0");
   expectRelative(*cap.barBuckling,
@@ -180,7 +180,7 @@ TEST(AssessmentModelTest, ExplicitBarsByHand) {
 
 // One layer of 4 bars at d' and at h - d', two layers of 2 evenly between.
 TEST(AssessmentModelTest, ExplicitBarLayout) {
-  const AssessmentSection a = assessmentSection(column60(), kTwelveBars);
+  const AssessmentSection a = assessmentSection(column60(), rectangular(kTwelveBars));
   const double inset = 50 + 6.5 + 12.5, bar = 3.1416f * 25.0f * 25 / 4;  // mm
   ASSERT_EQ(a.layers.size(), 4u);
   const double depths[] = {inset, inset + (600 - 2 * inset) / 3, inset + 2 * (600 - 2 * inset) / 3,
@@ -192,7 +192,7 @@ TEST(AssessmentModelTest, ExplicitBarLayout) {
     EXPECT_EQ(a.layers[i].bars, bars[i]);
   }
   // Spread steel keeps the specified layout's shares about the real bar centres.
-  const AssessmentSection spread = assessmentSection(column60(), std::nullopt);
+  const AssessmentSection spread = assessmentSection(column60(), rectangular(std::nullopt));
   ASSERT_EQ(spread.layers.size(), 8u);
   double area = 0;
   for (const BarLayer& l : spread.layers) area += l.area;
@@ -202,7 +202,7 @@ TEST(AssessmentModelTest, ExplicitBarLayout) {
 }
 
 TEST(AssessmentModelTest, CoverCarriesNothingPastSpallingOrInTension) {
-  const AssessmentMaterials m = assessmentSection(section(), std::nullopt).m;
+  const AssessmentMaterials m = assessmentSection(section(), rectangular(std::nullopt)).m;
   EXPECT_GT(coverStress(m, 0.0039), 0);
   EXPECT_NEAR(coverStress(m, 0.002), m.fc1, 1e-12 * m.fc1);
   for (double strain : {0.004, 0.0041, 0.01, -0.001})
@@ -219,7 +219,7 @@ TEST(AssessmentModelTest, CoverCarriesNothingPastSpallingOrInTension) {
 // whose law goes as x^rcc there), whether the neutral axis, the spalling
 // depth or the far face lies inside.
 TEST(AssessmentModelTest, QuadratureAgreesWithFineStrips) {
-  AssessmentSection a = assessmentSection(section(), std::nullopt);
+  AssessmentSection a = assessmentSection(section(), rectangular(std::nullopt));
   a.layers.clear();  // concrete alone
   const struct {
     double eps, phi;
@@ -240,7 +240,7 @@ TEST(AssessmentModelTest, QuadratureAgreesWithFineStrips) {
 // A neutral axis far below the section: the concrete's force is that of its
 // area at the strains inside the section, nothing beyond the far face.
 TEST(AssessmentModelTest, NoConcreteBeyondTheFarFace) {
-  AssessmentSection a = assessmentSection(section(), std::nullopt);
+  AssessmentSection a = assessmentSection(section(), rectangular(std::nullopt));
   a.layers.clear();
   const double eps = 0.003, phi = 1e-9;  // neutral axis 3000 m down
   const ProfileForces f = sectionForces(a, eps, phi);
@@ -311,7 +311,7 @@ TEST(AssessmentModelTest, DuctilityRisesAsTheTiesCloseUp) {
   double previous = 0;
   for (float spacing : {20.0f, 15.0f, 10.0f, 7.5f, 5.0f}) {
     const SectionData s = section([spacing](SectionData& d) { d.sccm = spacing; });
-    const LimitStateFigures f = limitStateFigures(s, assessmentCurve(s, std::nullopt));
+    const LimitStateFigures f = limitStateFigures(s, assessmentCurve(s, std::nullopt), {});
     ASSERT_TRUE(f.idealisation.available) << spacing;
     EXPECT_GT(f.idealisation.muPhiU, previous * 1.05) << "ties at " << spacing << " cm";
     previous = f.idealisation.muPhiU;
@@ -329,15 +329,15 @@ TEST(AssessmentModelTest, BarsMustBeWholeAndFit) {
                {{4, -1}, "bars_side", "the number of bars must not be negative"},
                {{4, 0.5}, "bars_side", "the number of bars must be a whole number"}};
   for (const auto& c : cases) {
-    const std::optional<Fault> f = checkAssessment(s, c.bars);
+    const std::optional<Fault> f = checkAssessment(s, rectangular(c.bars));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->field, c.field);
     EXPECT_EQ(f->reason, c.reason);
   }
-  EXPECT_FALSE(checkAssessment(s, kTwelveBars));
+  EXPECT_FALSE(checkAssessment(s, rectangular(kTwelveBars)));
   SectionData thick = s;
   thick.clearb1cm = 29;  // cover, tie and bar meet in the middle
-  const std::optional<Fault> f = checkAssessment(thick, std::nullopt);
+  const std::optional<Fault> f = checkAssessment(thick, rectangular(std::nullopt));
   ASSERT_TRUE(f);
   EXPECT_EQ(f->field, "clearb1cm");
 }

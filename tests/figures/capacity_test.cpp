@@ -21,7 +21,8 @@ double capacity(float spacing, double nu) {
   s.sccm = spacing;
   s.P0 = static_cast<float>(nu * s.fc * s.b * s.h);
   EXPECT_FALSE(prepareSection(s)) << spacing << ", " << nu;
-  const DriftCapacity c = limitStateFigures(s, assessmentCurve(s, std::nullopt), 200).capacity;
+  const DriftCapacity c =
+      limitStateFigures(s, assessmentCurve(s, std::nullopt), withLength(200)).capacity;
   EXPECT_TRUE(c.drift) << spacing << ", " << nu << ": " << c.reason;
   return c.drift.value_or(0);
 }
@@ -45,6 +46,12 @@ TEST(CapacityTest, NoJumpsAsTheLoadRises) {
   }
 }
 
+Analysis withLegs(const TieLegs& legs) {
+  Analysis a = withLength(200);
+  a.legs = legs;
+  return a;
+}
+
 // Each direction's legs: legs_b along b over hc, legs_h along h over bc
 // and in Av; the ties' share of the shear strength, all of it to s/d =
 // 0.75, none from 1, straight between.
@@ -60,7 +67,7 @@ TEST(CapacityTest, LegsByDirectionAndTheTiesShare) {
   for (const auto& c : cases) {
     SectionData d = s;
     d.sccm = c.spacing;
-    const DriftCapacity cap = driftCapacity(d, c.legs, 200, 2000.0, 0.05);
+    const DriftCapacity cap = driftCapacity(d, withLegs(c.legs), 2000.0, 0.05);
     EXPECT_NEAR(cap.ties.rhoB, c.legs.b * tie / (c.spacing * 25), 1e-6 * cap.ties.rhoB);
     EXPECT_NEAR(cap.ties.rhoH, c.legs.h * tie / (c.spacing * 30), 1e-6 * cap.ties.rhoH);
     ASSERT_TRUE(cap.strength);
@@ -69,7 +76,7 @@ TEST(CapacityTest, LegsByDirectionAndTheTiesShare) {
     SectionData none = d;
     none.dbcm = 0;
     const double ties =
-        cap.strength->Vn0 - driftCapacity(none, c.legs, 200, 2000.0, 0.05).strength->Vn0;
+        cap.strength->Vn0 - driftCapacity(none, withLegs(c.legs), 2000.0, 0.05).strength->Vn0;
     const double want = c.alpha * c.legs.h * tie * 100 * (2.8f / 0.0102f) * 280 / (c.spacing * 10);
     EXPECT_NEAR(ties * 9810, want, 1e-6 * (want + 1)) << c.spacing;
   }

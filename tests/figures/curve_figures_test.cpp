@@ -4,6 +4,7 @@
 
 #include "report/summary_text.h"
 #include "tests/report/report_test_data.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // The worked example, with the figures worked out independently.
 TEST(CurveFiguresTest, WorkedExample) {
   const SectionFile f = workedFile();
-  const CurveFigures r = curveFigures(f.section, f.curve, 200);
+  const CurveFigures r = curveFigures(f.section, f.curve, withLength(200));
   EXPECT_NEAR(r.steelRatio, 0.02, 1e-6);
 
   ASSERT_EQ(r.caltrans.state, CaltransState::Done);
@@ -48,7 +49,7 @@ TEST(CurveFiguresTest, SkipsZeroRowsAndTellsHowTheCurveEnded) {
   rows[10] = {};  // an abandoned step
   Curve c = curveFromTable(rows, 0, 0, 34);
   c.end = CurveEnd::TableFull;
-  CurveFigures r = curveFigures(s, c, 100);
+  CurveFigures r = curveFigures(s, c, withLength(100));
   EXPECT_EQ(c.points.size(), 499u);
   EXPECT_EQ(r.caltrans.state, CaltransState::NoYield);
   EXPECT_FALSE(r.priestley.yielded);

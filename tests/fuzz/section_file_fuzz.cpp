@@ -35,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (a.phi != b.phi || a.M != b.M || a.eps != b.eps || a.c != b.c || a.row != b.row)
       std::abort();
   }
-  curveFigures(p.file.section, c, 100);
+  curveFigures(p.file.section, c, withLength(100));
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/report/report_test_data.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {
@@ -21,7 +22,7 @@ using Keys = std::vector<std::string>;
 // back exactly as a double.
 TEST(SummaryJsonTest, KeysAndNumbersRoundTrip) {
   const SectionFile f = workedFile();
-  const CurveFigures r = curveFigures(f.section, f.curve, 200);
+  const CurveFigures r = curveFigures(f.section, f.curve, withLength(200));
   const auto j = nlohmann::ordered_json::parse(summaryJson(f.section, f.curve, r));
   EXPECT_EQ(keys(j),
             (Keys{"units", "section", "rows", "first_yield", "peak", "ultimate", "end", "end_words",
@@ -52,8 +53,8 @@ TEST(SummaryJsonTest, KeysAndNumbersRoundTrip) {
 TEST(SummaryJsonTest, AbsentPartsAreNull) {
   SectionFile f = workedFile();
   f.curve.keys.firstYield = {};
-  auto j =
-      nlohmann::json::parse(summaryJson(f.section, f.curve, curveFigures(f.section, f.curve, 200)));
+  auto j = nlohmann::json::parse(
+      summaryJson(f.section, f.curve, curveFigures(f.section, f.curve, withLength(200))));
   EXPECT_TRUE(j["first_yield"].is_null());
   EXPECT_TRUE(j["caltrans"].is_null());
   EXPECT_TRUE(j["priestley"]["phi_y"].is_null());

@@ -8,6 +8,7 @@
 #include "tests/report/report_test_data.h"
 #include "tests/report/xml_tree.h"
 #include "tests/support/random_section.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {
@@ -69,7 +70,7 @@ std::string labelFault(const XmlDocument& doc) {
 
 TEST(SvgPlotTest, WorkedExampleIsAWellFormedSelfContainedPlot) {
   const SectionFile f = workedFile();
-  const CurveFigures r = curveFigures(f.section, f.curve, 200);
+  const CurveFigures r = curveFigures(f.section, f.curve, withLength(200));
   const std::string svg = svgPlot(f.section, f.curve, r);
   const XmlDocument doc = parseXml(svg);
   ASSERT_TRUE(doc.ok) << doc.error;
@@ -118,7 +119,7 @@ TEST(SvgPlotTest, LabelsStayInsideAndApartOnManyCurves) {
     ASSERT_TRUE(p.ok) << p.error;
     const SectionFile& f = p.file;
     const XmlDocument doc =
-        parseXml(svgPlot(f.section, f.curve, curveFigures(f.section, f.curve, length)));
+        parseXml(svgPlot(f.section, f.curve, curveFigures(f.section, f.curve, withLength(length))));
     ASSERT_TRUE(doc.ok) << doc.error;
     const std::string fault = labelFault(doc);
     if (!fault.empty() && ++faults <= 5) ADD_FAILURE() << "section " << i << ": " << fault;
@@ -129,7 +130,7 @@ TEST(SvgPlotTest, CurveWithoutYieldHasNoIdealisation) {
   SectionFile f = workedFile();
   f.curve.keys.firstYield = {};
   const XmlDocument doc =
-      parseXml(svgPlot(f.section, f.curve, curveFigures(f.section, f.curve, 200)));
+      parseXml(svgPlot(f.section, f.curve, curveFigures(f.section, f.curve, withLength(200))));
   ASSERT_TRUE(doc.ok) << doc.error;
   EXPECT_TRUE(byClass(doc.root, "polyline", "caltrans").empty());
   EXPECT_TRUE(byClass(doc.root, "polyline", "priestley").empty());

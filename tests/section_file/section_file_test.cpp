@@ -182,8 +182,8 @@ TEST(AsWrittenTest, FiguresEqualThoseOfTheFileReadBack) {
       continue;
     }
     const double length = u(100, 600);
-    const CurveFigures a = curveFigures(direct.section, direct.curve, length);
-    const CurveFigures b = curveFigures(read.file.section, read.file.curve, length);
+    const CurveFigures a = curveFigures(direct.section, direct.curve, withLength(length));
+    const CurveFigures b = curveFigures(read.file.section, read.file.curve, withLength(length));
     ASSERT_EQ(direct.curve.points.size(), read.file.curve.points.size()) << i;
     for (std::size_t k = 0; k < a.drift.curve.size(); ++k) {
       EXPECT_TRUE(sameBits(a.drift.curve[k].V, b.drift.curve[k].V)) << i << " point " << k;

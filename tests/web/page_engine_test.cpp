@@ -66,7 +66,7 @@ TEST(PageEngineTest, AnswersEveryRequest) {
     const char* field;
   } cases[] = {{R"({"values":{"b":40}})", "h"},
                {R"({"values":{"b":[1]}})", "b"},
-               {R"({"values":7,"L":"x"})", "b"},
+               {R"({"values":7,"L":"x"})", "L"},
                {R"({"describe":"yes"})", "b"},
                {"[1,2]", ""},
                {"\xff", ""}};

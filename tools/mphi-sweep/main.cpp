@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
     return fail(name + ": " + mphi::invalidDataText(*fault, in.section), mphi::kExitInvalidData);
   }
-  if (loads.empty()) loads = mphi::defaultLoads(in.section, w.count, units);
+  if (loads.empty()) loads = mphi::defaultLoads(in.section, w.count, units, analysis);
 
   const mphi::Progress progress = mphi::startProgress("loads", loads.size());
   const std::vector<mphi::LoadResult> results =
