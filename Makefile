@@ -115,12 +115,14 @@ bench: deps bench-deps
 	bash bench/batch_vs_processes.sh $(CURDIR)/$(BUILD)
 	$(PYTHON) bench/python_bench.py $(CURDIR)/$(BUILD)
 
-# The laboratory tests of validation/columns.csv through mphi-batch with
-# both models: build/validate/results.csv, summary.md and two pictures.
+# The laboratory tests through mphi-batch: the rectangular ones of
+# validation/columns.csv with both models, the spiral ones of
+# spiral-columns.csv with the assessment model; build/validate/results.csv,
+# summary.md and two pictures.
 validate: all
 	cmake --build $(BUILD)/release -j $(JOBS) --target mphi-validate
-	$(BUILD)/release/mphi-validate validation/columns.csv validation/bands.csv $(BUILD)/mphi-batch \
-	  $(BUILD)/validate
+	$(BUILD)/release/mphi-validate validation/bands.csv $(BUILD)/mphi-batch $(BUILD)/validate \
+	  validation/columns.csv validation/spiral-columns.csv
 
 FUZZ_SECONDS := 60
 FUZZ_TARGETS := reader_fuzz run_fuzz section_file_fuzz batch_table_fuzz page_request_fuzz

@@ -22,15 +22,12 @@ double barArea(const SectionData& s) {  // cm2
   return kPiAreas * static_cast<double>(s.dcm) * s.dcm / 4;
 }
 
-std::optional<Fault> countFault(const char* field, double count, double least) {
+// `tooFew` says what the least count is.
+std::optional<Fault> countFault(const char* field, double count, double least, const char* tooFew) {
   if (!std::isfinite(count) || count != std::floor(count)) {
     return faultOf(field, count, "the number of bars must be a whole number");
   }
-  if (count < least) {
-    return faultOf(field, count,
-                   least > 0 ? "there must be at least 2 bars on each face"
-                             : "the number of bars must not be negative");
-  }
+  if (count < least) return faultOf(field, count, tooFew);
   if (count > kMostBars) return faultOf(field, count, "at most 1000 bars on a face");
   return std::nullopt;
 }
@@ -156,9 +153,12 @@ std::optional<Fault> checkBarCounts(const Analysis& a) {
                      "n_bars round its circle");
     }
     if (a.circleBars == 0) {
-      return Fault{"n_bars", "", "a circular section needs its number of bars, n_bars"};
+      return Fault{"n_bars", "", "a circular section needs its number of bars"};
     }
-    if (std::optional<Fault> f = countFault("n_bars", a.circleBars, 4)) return f;
+    if (std::optional<Fault> f =
+            countFault("n_bars", a.circleBars, 4, "a circular section needs at least 4 bars")) {
+      return f;
+    }
     return std::nullopt;
   }
   if (a.circleBars != 0) {
@@ -167,8 +167,11 @@ std::optional<Fault> checkBarCounts(const Analysis& a) {
                    "bars_side");
   }
   if (!a.bars) return std::nullopt;
-  if (std::optional<Fault> f = countFault("bars_face", a.bars->face, 2)) return f;
-  return countFault("bars_side", a.bars->side, 0);
+  if (std::optional<Fault> f =
+          countFault("bars_face", a.bars->face, 2, "there must be at least 2 bars on each face")) {
+    return f;
+  }
+  return countFault("bars_side", a.bars->side, 0, "the number of bars must not be negative");
 }
 
 std::optional<Fault> checkAssessment(const SectionData& s, const Analysis& a) {
@@ -185,12 +188,12 @@ std::optional<Fault> checkBarsFit(const SectionData& s, const Analysis& a) {
     if (s.h != s.b) {
       return faultOf("h", s.h, "a circular section has one diameter D: h must equal b");
     }
-    // Neighbouring bars round the circle at least a bar apart in the clear.
+    // Bars that touch are possible (bundled, or a tight laboratory cage);
+    // bars that overlap are not.
     const double radius = s.h / 2.0 - barInset(s);
-    if (2 * radius * std::sin(kPi / a.circleBars) - s.dcm < s.dcm) {
+    if (2 * radius * std::sin(kPi / a.circleBars) < s.dcm) {
       return faultOf("n_bars", a.circleBars,
-                     "the bars do not fit on their circle: less than a bar diameter between "
-                     "them");
+                     "the bars do not fit on their circle: neighbouring bars overlap");
     }
   }
   if (confinementOf(a) == Confinement::EquivalentCircle) return std::nullopt;

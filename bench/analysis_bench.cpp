@@ -67,6 +67,15 @@ void BM_AssessmentCurveWithCapacity(benchmark::State& state) {
 }
 BENCHMARK(BM_AssessmentCurveWithCapacity)->Unit(benchmark::kMillisecond);
 
+// The same for the circular bridge column as a 300 cm cantilever, its
+// concrete integrated round the circle (limit: 3 ms).
+void BM_CircularCurveWithCapacity(benchmark::State& state) {
+  const mphi::SectionData s = mphi::bridgeSection();
+  const mphi::Analysis a = mphi::bridgeColumn();
+  for (auto _ : state) benchmark::DoNotOptimize(mphi::analyse(s, a));
+}
+BENCHMARK(BM_CircularCurveWithCapacity)->Unit(benchmark::kMillisecond);
+
 // The worked section's default sweep: 21 loads, each with its figures, on 1
 // and on 2 threads (wall time); the assessment model's on 2 (target: 40 ms).
 void sweep(benchmark::State& state, mphi::Model model) {

@@ -8,7 +8,7 @@ import json
 import sys
 
 # Milliseconds of real time.
-LIMITS = {"BM_AssessmentCurveWithCapacity": 3.0}
+LIMITS = {"BM_AssessmentCurveWithCapacity": 3.0, "BM_CircularCurveWithCapacity": 3.0}
 
 results = json.load(open(sys.argv[1]))["benchmarks"]
 seen = {b["name"]: b for b in results}

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "section/units.h"
 
@@ -110,8 +112,7 @@ const char* failureModeName(FailureMode mode) {
 }
 
 DriftCapacity driftCapacity(const SectionData& section, const Analysis& analysis,
-                            std::optional<double> Mu, std::optional<double> flexure,
-                            const DriftAtShear& driftAtShear) {
+                            std::optional<double> Mu, std::optional<double> flexure) {
   DriftCapacity d;
   const Column c = columnOf(section, analysis);
   if (!c.circular) d.ties = tieRatios(section, analysis.legs);
@@ -120,31 +121,29 @@ DriftCapacity driftCapacity(const SectionData& section, const Analysis& analysis
     return d;
   }
   d.flexure = flexure;
-  d.barBuckling = barBucklingDrift(c);
+  // No figure from a curve that did not balance, nor where the load passes
+  // the concrete's own squash load (1 - nu <= 0: no drift at all).
+  if (Mu && c.nu < 1) d.barBuckling = barBucklingDrift(c);
   if (Mu) d.strength = shearStrength(c, *Mu);
   if (!d.flexure || !d.strength) {
     d.reason = !Mu ? "the curve has no peak moment, so no shear demand"
                    : "the flexural drift needs the yield curvature";
     return d;
   }
-  const bool overStrength = d.strength->shearClass == ShearClass::Shear;
-  if (!c.circular) {
-    d.shear = shearFailureDrift(c, d.strength->Vp);
-    if (overStrength) {
-      d.shearWords =
-          "Vp exceeds the code's shear strength Vn0: the column's shear strength may govern "
-          "(Vn0 is a lower bound, so the capacity is not cut at it)";
-    }
+  std::vector<std::string> words;
+  if (c.circular) {
+    words.push_back(
+        "Elwood and Moehle's shear-failure drift was fitted to rectangular columns and is not "
+        "taken for a circular one");
   } else {
-    // Fitted to rectangles, the shear-failure drift is not taken for a
-    // circle: its shear strength governs only where reached first.
-    if (overStrength && driftAtShear) d.shear = driftAtShear(d.strength->Vn0);
-    d.shearWords =
-        d.shear ? "the shear strength Vn0 is reached before the flexural strength: the shear "
-                  "drift is the drift there"
-                : "Elwood and Moehle's shear-failure drift was fitted to rectangular columns and "
-                  "is not taken for a circular one";
+    d.shear = shearFailureDrift(c, d.strength->Vp);
   }
+  if (d.strength->shearClass == ShearClass::Shear) {
+    words.push_back(
+        "Vp exceeds the code's shear strength Vn0: the column's shear strength may govern (Vn0 "
+        "is a lower bound, so the capacity is not cut at it)");
+  }
+  for (const std::string& w : words) d.shearWords += (d.shearWords.empty() ? "" : "; ") + w;
   d.drift = *d.flexure;
   for (const auto& [mode, drift] : {std::pair{FailureMode::BarBuckling, d.barBuckling},
                                     std::pair{FailureMode::Shear, d.shear}}) {

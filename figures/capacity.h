@@ -2,15 +2,16 @@
 // least of the flexural drift its curve gives, the drift at which its
 // longitudinal bars buckle (Berry and Eberhard 2005) and the drift at
 // which a shear-damaged column fails (Elwood and Moehle 2005, fitted to
-// rectangular columns; a circular column's instead where its shear demand
-// reaches its strength, when it would before its flexural strength);
-// beside it the column's shear strength (ASCE 41-17 Eq. 10-3, k_nl = 1,
-// lambda = 1) and the class it gives. Worked in N, mm and MPa from the section data in
+// rectangular columns and not taken for circular ones); beside it the
+// column's shear strength (ASCE 41-17 Eq. 10-3, k_nl = 1, lambda = 1) and
+// the class it gives. The code's strength is a lower bound: where the
+// flexural demand passes it the column is said to be in the shear class,
+// but the capacity is not cut there (the drift where M/L reaches it falls
+// far short of what tests reach). Worked in N, mm and MPa from the section data in
 // T, cm and T/cm2; given back in T and cm, drifts as ratios. Published
 // forms as they stand: nothing here is fitted to tests.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -43,7 +44,7 @@ struct DriftCapacity {
   // Each mode's drift, where it exists.
   std::optional<double> flexure;      // at the curve's damage control (or its ultimate row)
   std::optional<double> barBuckling;  // Berry and Eberhard
-  std::optional<double> shear;        // Elwood and Moehle, or a circle's shear strength reached
+  std::optional<double> shear;        // Elwood and Moehle, for a rectangle
   std::optional<ShearStrength> strength;
   // The least of the three that exist, when the flexural one does; else
   // why not.
@@ -53,15 +54,10 @@ struct DriftCapacity {
   std::string shearWords;  // why there is no shear drift, where that is no fault
 };
 
-// The drift ratio at which the moment over the length first reaches a
-// lateral force (T), on the way to the peak; nullopt where it does not.
-using DriftAtShear = std::function<std::optional<double>(double V)>;
-
 // The request's shape, ties and `length` (cm; 0: none, and nothing here
 // exists); `Mu` the curve's peak moment, T.cm (nullopt: the curve has
 // none); `flexure` the curve's flexural drift ratio (nullopt: none).
 DriftCapacity driftCapacity(const SectionData& section, const Analysis& analysis,
-                            std::optional<double> Mu, std::optional<double> flexure,
-                            const DriftAtShear& driftAtShear = {});
+                            std::optional<double> Mu, std::optional<double> flexure);
 
 }  // namespace mphi

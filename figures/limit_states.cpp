@@ -63,22 +63,8 @@ LimitStateFigures limitStateFigures(const SectionData& s, const Curve& curve,
   const double length = analysis.length;
   LimitStateFigures f = limitStateDrifts(s, curve, length);
   const KeyPoint& peak = curve.keys.peak;
-  // Where M / L first reaches a shear force on the way to the peak, the
-  // moment worked back as the capacity works the shear demand.
-  auto driftAtShear = [&](double V) -> std::optional<double> {
-    const double M = V * kNewtonsPerTon * (length * kMmPerCm) * kTonCmPerNmm;
-    const std::vector<CurvePoint>& p = curve.points;
-    for (std::size_t i = 1; i < p.size() && f.hasDrift && p[i - 1].phi < peak.phi; ++i) {
-      if (!(p[i].M >= M)) continue;
-      const double phi =
-          p[i - 1].phi + (p[i].phi - p[i - 1].phi) * (M - p[i - 1].M) / (p[i].M - p[i - 1].M);
-      return displacement(f.column, phi) / length;
-    }
-    return std::nullopt;
-  };
-  f.capacity =
-      driftCapacity(s, analysis, peak.exists ? std::optional(peak.M) : std::nullopt,
-                    f.hasDrift ? std::optional(f.damageControl.drift) : std::nullopt, driftAtShear);
+  f.capacity = driftCapacity(s, analysis, peak.exists ? std::optional(peak.M) : std::nullopt,
+                             f.hasDrift ? std::optional(f.damageControl.drift) : std::nullopt);
   return f;
 }
 

@@ -103,7 +103,8 @@ bool analysisOf(const AnalysisOptions& o, Analysis& a, std::string& error) {
     return false;
   }
   if (const std::optional<Fault> fault = checkRequest(a)) {
-    error = optionOf(fault->field) + " " + fault->value + ": " + fault->reason;
+    const std::string value = fault->value.empty() ? "" : " " + fault->value;
+    error = optionOf(fault->field) + value + ": " + fault->reason;
     return false;
   }
   return true;

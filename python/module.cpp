@@ -152,13 +152,14 @@ std::variant<Section, FaultTuple> makeSection(const py::dict& values, const py::
     }
   }
   if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
-  // Checked by every model that takes it all; one that takes no bars
-  // refuses them when a curve is asked of it.
+  // Checked by every model that takes it all; one that takes no bars, or
+  // not the shape, refuses them when a curve is asked of it.
   for (const ModelEntry& m : modelTable()) {
     if (section.request.bars && !m.takesBars) continue;
     Analysis a = section.request;
     a.model = m.model;
-    if (std::optional<Fault> fault = checkAnalysis(s, a)) return faultTuple(*fault, s);
+    std::optional<Fault> fault = checkAnalysis(s, a);
+    if (fault && fault->field != "shape") return faultTuple(*fault, s);
   }
   return section;
 }

@@ -103,29 +103,42 @@ std::vector<NamedKeyPoint> namedKeyPoints(const Curve& c) {
           {"strength_loss", "strength loss", &k.strengthLoss}};
 }
 
-std::string limitStateText(const SectionData& section, const Curve& curve,
-                           const LimitStateFigures& figures, const char* words, const Units& u) {
-  const SectionData s = inUnits(section, u);
-  const Curve c = inUnits(curve, u);
-  const LimitStateFigures f = inUnits(figures, u);
+namespace {
+
+// The section's lines: its size and strengths, its bars, its confinement;
+// `s` and `c` in the report's units, `ties` as worked out.
+std::string sectionLines(const SectionData& s, const Curve& c, const TieRatios& ties,
+                         const Units& u) {
   const MaterialConstants& m = c.constants;
-  const std::string length = u.text(Q::Length), force = u.text(Q::Force),
-                    stress = u.text(Q::Stress);
-  std::string t = "Section (units " + force + ", " + length + "), " + words + "\n";
-  t += (c.shape == SectionShape::Circular
-            ? formatted("  circular, D = %g ", s.h) + length
-            : formatted("  b = %g ", s.b) + length + formatted(", h = %g ", s.h) + length) +
-       formatted(", P0 = %g ", s.P0) + force + formatted(", fc = %g ", s.fc) + stress +
-       formatted(", fy = %g ", s.fy) + stress + "\n";
+  const std::string length = u.text(Q::Length), stress = u.text(Q::Stress);
+  std::string t =
+      (c.shape == SectionShape::Circular
+           ? formatted("  circular, D = %g ", s.h) + length
+           : formatted("  b = %g ", s.b) + length + formatted(", h = %g ", s.h) + length) +
+      formatted(", P0 = %g ", s.P0) + u.text(Q::Force) + formatted(", fc = %g ", s.fc) + stress +
+      formatted(", fy = %g ", s.fy) + stress + "\n";
   t += "  " + barsText(s, c, u) + formatted(", bar centres %.4g ", c.barInset) + length +
        " inside the faces\n";
   t += formatted("  fcc = %.6g MPa, ecc = %.6g, ecu = %.6g, esu = %.6g\n", m.fcc, m.ecc, m.ecu,
                  m.esu);
-  const TieRatios& ties = figures.capacity.ties;
-  t += formatted(
-      "  confinement %s: ke = %.4g, rho_b = %.4g, rho_h = %.4g, rho_s = %.4g, fl = %.4g "
-      "MPa\n",
-      confinementName(m.confinement), m.ke, ties.rhoB, ties.rhoH, m.rhoS, m.fl);
+  // A spiral or hoop has one ratio; ties have one in each direction.
+  const std::string byDirection =
+      c.shape == SectionShape::Circular
+          ? ""
+          : formatted("rho_b = %.4g, rho_h = %.4g, ", ties.rhoB, ties.rhoH);
+  return t + formatted("  confinement %s: ke = %.4g, ", confinementName(m.confinement), m.ke) +
+         byDirection + formatted("rho_s = %.4g, fl = %.4g MPa\n", m.rhoS, m.fl);
+}
+
+}  // namespace
+
+std::string limitStateText(const SectionData& section, const Curve& curve,
+                           const LimitStateFigures& figures, const char* words, const Units& u) {
+  const Curve c = inUnits(curve, u);
+  const LimitStateFigures f = inUnits(figures, u);
+  const std::string length = u.text(Q::Length), force = u.text(Q::Force);
+  std::string t = "Section (units " + force + ", " + length + "), " + words + "\n" +
+                  sectionLines(inUnits(section, u), c, figures.capacity.ties, u);
   t += "Curve\n";
   if (c.points.size() <= 1 && c.end == CurveEnd::NoEquilibrium) {
     return t + "  " + endExplanation(section, curve, u) + ": no uniform strain carries the load\n";

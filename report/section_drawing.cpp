@@ -72,7 +72,7 @@ Drawing rectangular(const SectionData& s, const Analysis& a, double x, double y,
   } else {
     d.body += rect(x + inset, y + inset, b - 2 * inset, h - 2 * inset,
                    std::string("fill=\"none\" stroke=\"") + kSteel +
-                       "\" stroke-width=\"2\" stroke-dasharray=\"2 3\" class=\"bar\"");
+                       "\" stroke-width=\"2\" stroke-dasharray=\"2 3\" class=\"spread\"");
     d.lines.push_back(
         formatted("main steel b h r = %.4g ", u.in(Q::Area, static_cast<double>(s.r) * s.b * s.h)) +
         u.text(Q::Area) + formatted(" spread along the faces, bars %g ", u.in(Q::Length, s.dcm)) +

@@ -18,6 +18,7 @@ Fault faultOf(const char* field, double value, const char* reason) {
 }
 
 std::string faultText(const Fault& f) {
+  if (f.value.empty()) return f.field + ": " + f.reason;  // a value missing
   return f.field + " = " + f.value + ": " + f.reason;
 }
 

@@ -16,7 +16,8 @@ struct Fault {
 std::string valueText(double value);
 Fault faultOf(const char* field, double value, const char* reason);
 
-// "r = 2: main steel area exceeds the tie-confined core".
+// "r = 2: main steel area exceeds the tie-confined core"; "n_bars: ..."
+// where the value is missing.
 std::string faultText(const Fault& fault);
 // "invalid section data: r = 2: main steel area exceeds the tie-confined core".
 std::string invalidDataText(const Fault& fault);

@@ -43,21 +43,47 @@ float fromMm(double mm) {
   return static_cast<float>(mm / kMmPerCm);
 }
 
+// A spiral test's own columns: D for b and h, its bars round the circle.
+bool spiralOf(const Cells& c, double& b, double& h, double& cover, double& r, double& tie,
+              double& spacing, Specimen& s) {
+  if (!c.number("D_mm", b) || !c.number("cover_to_spiral_centre_mm", cover) || !c.number("r", r) ||
+      !c.number("spiral_diam_mm", tie) || !c.number("pitch_mm", spacing) ||
+      !c.number("n_bars", s.circleBars)) {
+    return false;
+  }
+  h = b;
+  return true;
+}
+
+bool rectangleOf(const Cells& c, double& b, double& h, double& cover, double& r, double& tie,
+                 double& spacing, Specimen& s) {
+  double face, side, legs;
+  if (!c.number("b_mm", b) || !c.number("h_mm", h) || !c.number("cover_to_tie_centre_mm", cover) ||
+      !c.number("r", r) || !c.number("n_face", face) || !c.number("n_side", side) ||
+      !c.number("tie_diam_mm", tie) || !c.number("tie_spacing_mm", spacing) ||
+      !c.number("n_legs", legs)) {
+    return false;
+  }
+  s.bars = {face, side};
+  s.legs = {legs, legs};
+  return true;
+}
+
 }  // namespace
 
 bool specimenOf(const std::vector<std::string>& header, const std::vector<std::string>& row,
                 Specimen& s, std::string& error) {
   const Cells c{header, row, error};
-  double b, h, cover, fc, fy, fyh, r, bar, face, side, tie, spacing, legs, P, L, feff, drift;
+  double b, h, cover, fc, fy, fyh, r, bar, tie, spacing, P, L, feff, drift;
+  const bool spiral = std::find(header.begin(), header.end(), "D_mm") != header.end();
   const std::string *id = c.cell("id"), *failure = c.cell("failure"),
                     *flag = c.cell("drift_cap_Feff_flag");
-  if (id == nullptr || failure == nullptr || flag == nullptr || !c.number("b_mm", b) ||
-      !c.number("h_mm", h) || !c.number("cover_to_tie_centre_mm", cover) ||
+  if (id == nullptr || failure == nullptr || flag == nullptr ||
+      !(spiral ? spiralOf(c, b, h, cover, r, tie, spacing, s)
+               : rectangleOf(c, b, h, cover, r, tie, spacing, s)) ||
       !c.number("fc_MPa", fc) || !c.number("fy_MPa", fy) || !c.number("fyh_MPa", fyh) ||
-      !c.number("r", r) || !c.number("bar_diam_mm", bar) || !c.number("n_face", face) ||
-      !c.number("n_side", side) || !c.number("tie_diam_mm", tie) ||
-      !c.number("tie_spacing_mm", spacing) || !c.number("n_legs", legs) || !c.number("P_kN", P) ||
-      !c.number("L_mm", L) || !c.number("Feff_max_kN", feff)) {
+      !c.number("bar_diam_mm", bar) || !c.number("P_kN", P) || !c.number("L_mm", L) ||
+      !c.number("Feff_max_kN", feff)) {
     return false;
   }
   const std::string* driftText = c.cell("drift_cap_Feff_pct");
@@ -79,8 +105,6 @@ bool specimenOf(const std::vector<std::string>& header, const std::vector<std::s
   d.Es = kTestModulus;
   d.P0 = static_cast<float>(P / 9.81);  // kN to T
   d.r = static_cast<float>(r);
-  s.bars = {face, side};
-  s.legs = {legs, legs};
   s.lengthCm = L / kMmPerCm;
   s.feffMaxKn = feff;
   s.driftCapPct = drift;

@@ -1,9 +1,11 @@
-// A laboratory column test of validation/columns.csv and the section data
-// it maps to: the cover to the tie centre line as clearb1cm, the bar and
-// tie diameters and spacing, strengths from MPa by x 0.0102 (T/cm2), the
-// load from kN by / 9.81 (T), lengths from mm (cm), Es 200 GPa; r for the
-// specified model, n_face and n_side as the assessment model's bars, n_legs
-// as the tie legs in both directions.
+// A laboratory column test and the section data it maps to: the cover to
+// the tie (or spiral) centre line as clearb1cm, the bar and tie (spiral)
+// diameters and spacing (pitch), strengths from MPa by x 0.0102 (T/cm2),
+// the load from kN by / 9.81 (T), lengths from mm (cm), Es 200 GPa. A
+// rectangular test (validation/columns.csv): r for the specified model,
+// n_face and n_side as the assessment model's bars, n_legs as the tie legs
+// in both directions. A spiral test (validation/spiral-columns.csv, its
+// D_mm column): D as b and h, n_bars round the circle, a spiral.
 #pragma once
 
 #include <string>
@@ -21,6 +23,7 @@ struct Specimen {
   SectionData section;    // the 22 values' given ones, before the layout
   BarCounts bars;
   TieLegs legs;            // the same legs in each direction, as the tests give them
+  double circleBars = 0;   // a spiral column's bars; 0 for a rectangular one
   double lengthCm = 0;     // the equivalent cantilever
   double feffMaxKn = 0;    // the largest effective lateral force measured
   double driftCapPct = 0;  // measured drift capacity, per cent

@@ -11,6 +11,7 @@
 #include "figures/curve_figures.h"
 #include "figures/limit_states.h"
 #include "model/section_result.h"
+#include "tests/support/worked_section.h"
 
 namespace mphi {
 namespace {
@@ -18,22 +19,13 @@ namespace {
 // D = 60 cm, 12 bars of 2.5 cm, 4 cm to the spiral's centre line, a
 // spiral of 1.3 cm at 8 cm; fc 0.35, fy = fsy = 4.2, Es 2040 T/cm2.
 SectionData circle60(float P0 = 150) {
-  SectionData s;
-  s.b = s.h = 60;
-  s.dcm = 2.5f, s.clearb1cm = 4, s.dbcm = 1.3f, s.sccm = 8;
-  s.fc = 0.35f, s.fy = 4.2f, s.fsy = 4.2f, s.Es = 2040, s.P0 = P0, s.r = 0;
+  SectionData s = bridgeSection(P0);
   EXPECT_FALSE(prepareSection(s));
   return s;
 }
 
 Analysis circular(double L = 300, Transverse transverse = Transverse::Spiral) {
-  Analysis a;
-  a.model = Model::Assessment;
-  a.shape = SectionShape::Circular;
-  a.circleBars = 12;
-  a.transverse = transverse;
-  a.length = L;
-  return a;
+  return bridgeColumn(L, transverse);
 }
 
 void expectRelative(double got, double want, double tolerance, const char* what) {
@@ -90,6 +82,21 @@ TEST(CircularTest, HoopsConfineLess) {
   const double spiral = assessmentSection(s, circular()).m.ke;
   const double hoops = assessmentSection(s, circular(300, Transverse::Hoops)).m.ke;
   expectRelative(hoops, spiral * (1 - 6.7 / 104), 1e-9, "ke of hoops");
+}
+
+// The first bar at the compression face, then pairs round the circle:
+// five bars lie at three depths, the lone one on top.
+TEST(CircularTest, BarsFromTheCompressionFace) {
+  Analysis five = circular();
+  five.circleBars = 5;
+  const AssessmentSection a = assessmentSection(circle60(), five);
+  const double radius = 300 - a.inset;
+  ASSERT_EQ(a.layers.size(), 3u);
+  const double bars[] = {1, 2, 2}, angles[] = {0, 2 * M_PI / 5, 4 * M_PI / 5};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(a.layers[i].bars, bars[i]) << i;
+    EXPECT_NEAR(a.layers[i].depth, 300 - radius * std::cos(angles[i]), 1e-9) << i;
+  }
 }
 
 // Gauss-Legendre in the angle against 10^5 strips, to 1e-6 of fc Ag,
@@ -177,7 +184,7 @@ TEST(CircularTest, Refusals) {
       {"three bars", [](SectionData&, Analysis& a) { a.circleBars = 3; }, "n_bars"},
       {"half a bar", [](SectionData&, Analysis& a) { a.circleBars = 12.5; }, "n_bars"},
       {"no count", [](SectionData&, Analysis& a) { a.circleBars = 0; }, "n_bars"},
-      {"crowded", [](SectionData&, Analysis& a) { a.circleBars = 40; }, "n_bars"},
+      {"overlapping", [](SectionData&, Analysis& a) { a.circleBars = 61; }, "n_bars"},
       {"face bars",
        [](SectionData&, Analysis& a) {
          a.bars = BarCounts{4, 2};
@@ -196,6 +203,9 @@ TEST(CircularTest, Refusals) {
     EXPECT_EQ(f->field, c.field) << c.what;
   }
   EXPECT_FALSE(checkAnalysis(circle60(), circular()));
+  Analysis touching = circular();  // 60 bars leave 0.02 cm between them
+  touching.circleBars = 60;
+  EXPECT_FALSE(checkAnalysis(circle60(), touching));
 }
 
 }  // namespace

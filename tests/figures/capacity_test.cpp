@@ -82,5 +82,22 @@ TEST(CapacityTest, LegsByDirectionAndTheTiesShare) {
   }
 }
 
+// No drift from a curve without a peak, nor where the load passes the
+// concrete's squash load (Berry and Eberhard's 1 - nu would turn negative).
+TEST(CapacityTest, NoBucklingDriftWithoutABalancedCurveOrPastTheSquashLoad) {
+  const struct {
+    double nu;
+    std::optional<double> Mu;
+    bool buckling;
+  } cases[] = {{0.5, 2000.0, true}, {0.5, std::nullopt, false}, {1.02, 2000.0, false}};
+  for (const auto& c : cases) {
+    SectionData s = workedSection();
+    s.P0 = static_cast<float>(c.nu * s.fc * s.b * s.h);
+    const DriftCapacity cap = driftCapacity(s, withLength(200), c.Mu, 0.05);
+    EXPECT_EQ(cap.barBuckling.has_value(), c.buckling) << c.nu;
+    EXPECT_TRUE(!cap.barBuckling || *cap.barBuckling > 0);
+  }
+}
+
 }  // namespace
 }  // namespace mphi

@@ -74,6 +74,33 @@ sed '3s/.*/25/' "$input" >thick.in  # main bars of 25 cm
 refuse "bars that do not fit" 65 "mphi-report: thick.in: invalid section data: clearb1cm = 5: the bars do not fit" \
   --input thick.in --model assessment
 
+# A circular column (the bridge column: D = 60 cm, 12 bars, a spiral), and
+# each way its request is refused, naming the option or the value.
+echo "60 60 0 0 0 0 2.5 0 0 0 0 4 1.3 8 0.35 4.2 4.2 2040 150 60 60 0.02" >circle.in
+"$report" --input circle.in --model assessment --shape circular --bars 12 --length 300 >c.txt 2>err
+check "circular column" 0 $?
+for want in '^  circular, D = 60 cm, P0 = 150 T' '^  12 bars of 2.5 cm round a circle' \
+  '^  confinement circular: ke = 0.9623, rho_s = 0.01276, fl = 2.528 MPa$' \
+  ': 5.455 %, governed by bar_buckling$' 'not taken for a circular one$'; do
+  grep -q "$want" c.txt || { echo "circular column lacks: $want"; failed=1; }
+done
+"$report" --input circle.in --model assessment --shape circular --bars 12 --transverse hoops \
+  --json >h.json
+grep -q '"method": "circular"' h.json && grep -q '"bars": "circle"' h.json \
+  || { echo "hoops: no circular confinement or layout"; failed=1; }
+grep -q '"ke": 0.96226' h.json && { echo "hoops confine as a spiral"; failed=1; }
+refuse "circle with the specified model" 2 "mphi-report: --shape circular: the specified model is of rectangular sections" \
+  --input circle.in --shape circular --bars 12
+refuse "misspelt hoops" 2 'mphi-report: --transverse: "hoop" is neither spiral nor hoops' \
+  --input circle.in --model assessment --shape circular --bars 12 --transverse hoop
+refuse "three bars" 2 "mphi-report: --bars 3: a circular section needs at least 4 bars" \
+  --input circle.in --model assessment --shape circular --bars 3
+refuse "no bar count" 2 "mphi-report: --bars: a circular section needs its number of bars" \
+  --input circle.in --model assessment --shape circular
+sed 's/ 60 60 0.02/ 60 55 0.02/' circle.in >oval.in
+refuse "two diameters" 65 "mphi-report: oval.in: invalid section data: h = 55: a circular section has one diameter D" \
+  --input oval.in --model assessment --shape circular --bars 12
+
 # A load beyond the section: no figures, and why.
 sed 's/^100$/500/' "$input" >heavy.in
 "$report" --input heavy.in --json >heavy.json

@@ -1,5 +1,7 @@
 #include "tests/support/worked_section.h"
 
+#include "analysis/section_check.h"
+
 namespace mphi {
 
 SectionData workedSection(float P0) {
@@ -23,6 +25,25 @@ SectionData workedSection(float P0) {
   s.P0 = P0;
   s.r = 0.02f;
   return s;
+}
+
+SectionData bridgeSection(float P0) {
+  SectionData s;
+  s.b = s.h = 60;
+  s.dcm = 2.5f, s.clearb1cm = 4, s.dbcm = 1.3f, s.sccm = 8;
+  s.fc = 0.35f, s.fy = 4.2f, s.fsy = 4.2f, s.Es = 2040, s.P0 = P0, s.r = 0;
+  prepareSection(s);  // sound data: its checks pass (circular_test)
+  return s;
+}
+
+Analysis bridgeColumn(double L, Transverse transverse) {
+  Analysis a;
+  a.model = Model::Assessment;
+  a.shape = SectionShape::Circular;
+  a.circleBars = 12;
+  a.transverse = transverse;
+  a.length = L;
+  return a;
 }
 
 }  // namespace mphi

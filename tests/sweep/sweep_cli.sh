@@ -73,6 +73,19 @@ grep -q 'class="mdc"' a.svg || { echo "no M at damage control in the diagram"; f
 refuse "assessment with --out" 2 "mphi-sweep: --out: the assessment model writes no SECTION" \
   "$input" --model assessment --out x
 
+# A circular column's sweep: its loads from its own squash load, its
+# diagram titled with its diameter and bars; refused for the specified model.
+echo "60 60 0 0 0 0 2.5 0 0 0 0 4 1.3 8 0.35 4.2 4.2 2040 150 60 60 0.02" >circle.in
+"$sweep" circle.in --model assessment --shape circular --bars 12 --length 300 --count 5 \
+  --svg c.svg >c.csv 2>err
+check "circular sweep" 0 $?
+[ "$(cut -d, -f2,4 c.csv | tail -n +2 | tr '\n' ' ')" = "-197.92,bar_fracture 92.54,core_crushing 383.01,core_crushing 673.47,core_crushing 963.93,core_crushing " ] \
+  || { echo "circular loads and ends: $(cut -d, -f2,4 c.csv | tr '\n' ' ')"; failed=1; }
+grep -q '<title>P-M interaction, assessment model: D = 60 cm, 12 bars' c.svg \
+  || { echo "circular diagram title: $(grep -o '<title>[^<]*' c.svg)"; failed=1; }
+refuse "circle with the specified model" 2 "mphi-sweep: --shape circular: the specified model is of rectangular sections" \
+  circle.in --shape circular --bars 12
+
 # Default loads: 21 of them from -0.8 As fy to 0.9 Po, zero-padded folders.
 "$sweep" "$input" --out dflt >dflt.csv
 check "default loads" 0 $?

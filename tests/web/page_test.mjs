@@ -103,6 +103,19 @@ check(near(await figure("a-cap-drift"), 3.8029, 5e-4), "explicit bars' drift cap
 check((await page.$eval("#figures", t => t.textContent)).includes("Drift capacity, by shear"),
       "the governing mode");
 check((await page.$$("#dl-SECTION")).length === 0, "SECTION offered for the assessment model");
+// The bridge column: a circle with a spiral. Both models asked, the
+// specified one stands aside; the drawing shows its 12 bars and spiral.
+check(await open("?shape=circular&D=60&n_bars=12&clearb1cm=4&dcm=2.5&dbcm=1.3&sccm=8&fc=0.35" +
+                 "&fy=4.2&fsy=4.2&Es=2040&P0=150&L=300") === "done", "the circle did not compute");
+check(near(await figure("a-peak-M"), 7619.43, 5e-3), "the circle's peak");
+check(near(await figure("a-cap-drift"), 5.4551, 5e-4), "the circle's drift capacity");
+check((await page.$eval("#field-r", e => e.style.display)) === "none", "r offered for a circle");
+check((await page.$$("#section-drawing svg circle.bar")).length === 12, "the drawing's bars");
+check((await page.$$("#section-drawing svg circle.ties")).length === 1, "the drawing's spiral");
+check(await open("?shape=circular&D=60&n_bars=3&clearb1cm=4&dcm=2.5&dbcm=1.3&sccm=8&fc=0.35" +
+                 "&fy=4.2&fsy=4.2&Es=2040&P0=150&model=assessment") === "refused", "3 bars ran");
+check((await page.$eval("#field-n_bars .error", e => e.textContent)).includes("at least 4 bars"),
+      "the reason at n_bars");
 
 check(errors.length === 0, "console errors: " + errors.join(" | "));
 await browser.close();

@@ -1,11 +1,13 @@
-// mphi-validate (make validate): every laboratory column test of
-// COLUMNS.csv through mphi-batch with every model, the cantilever's length
-// as the drift length; then how close each model comes to the measured
-// strength and drift capacity, as a table, a results file and two
-// pictures. It fails when a model's strength mean or drift median leaves
-// its band in BANDS.csv: a check that the models still work, never a fit.
+// mphi-validate (make validate): every laboratory column test of each
+// TESTS.csv (rectangular tied columns, spiral columns) through mphi-batch
+// with every model that takes its shape, the cantilever's length as the
+// drift length; then how close each model comes to the measured strength
+// and drift capacity, as a table, a results file and two pictures. It
+// fails when a model's strength mean or drift median on a set of tests
+// leaves its band in BANDS.csv: a check that the models still work, never
+// a fit.
 //
-// mphi-validate COLUMNS.csv BANDS.csv MPHI-BATCH OUTDIR
+// mphi-validate BANDS.csv MPHI-BATCH OUTDIR TESTS.csv...
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include "charts/svg_chart.h"
 #include "frontend/input_file.h"
 #include "frontend/output_file.h"
+#include "model/analysis_request.h"
 #include "model/model_table.h"
 #include "section/section_values.h"
 #include "textio/csv_reader.h"
@@ -32,6 +35,37 @@
 namespace {
 
 using namespace mphi;
+
+// The tests of one file, named by it ("columns", "spiral-columns").
+struct TestSet {
+  std::string name;
+  std::vector<Specimen> specimens;
+};
+
+bool spiral(const Specimen& s) {
+  return s.circleBars > 0;
+}
+
+// The request a specimen makes of a model.
+Analysis requestOf(const Specimen& s, const ModelEntry& m) {
+  Analysis a;
+  a.model = m.model;
+  a.length = s.lengthCm;
+  a.legs = s.legs;
+  if (spiral(s)) {
+    a.shape = SectionShape::Circular;
+    a.circleBars = s.circleBars;
+  } else if (m.takesBars) {
+    a.bars = s.bars;
+  }
+  return a;
+}
+
+// Whether the model takes the specimen's shape.
+bool takes(const ModelEntry& m, const Specimen& s) {
+  const std::optional<Fault> f = checkRequest(requestOf(s, m));
+  return !f || f->field != "shape";
+}
 
 // One specimen's prediction by one model.
 struct Prediction {
@@ -71,34 +105,42 @@ double numberOf(const std::string& text) {
   return text.empty() ? 0 : std::strtod(text.c_str(), nullptr);
 }
 
-bool readSpecimens(const std::string& path, std::vector<Specimen>& specimens, std::string& error) {
+bool readTests(const std::string& path, TestSet& set, std::string& error) {
   std::vector<std::vector<std::string>> records;
   if (!readRecords(path, records, error)) return false;
+  const std::size_t slash = path.rfind('/') + 1, dot = path.rfind('.');
+  set.name =
+      path.substr(slash, dot == std::string::npos || dot < slash ? std::string::npos : dot - slash);
   for (std::size_t i = 1; i < records.size(); ++i) {
     Specimen s;
     if (!specimenOf(records[0], records[i], s, error)) {
       error = path + ": data row " + std::to_string(i) + ": " + error;
       return false;
     }
-    specimens.push_back(s);
+    set.specimens.push_back(s);
   }
   return true;
 }
 
-// The batch table: a row a specimen and model, in mphi's units.
+// The batch table: a row a specimen and model that takes it, in mphi's
+// units.
 std::string batchTable(const std::vector<Specimen>& specimens) {
   // Ids are unique in a table: the specimen's id goes in a column of its own.
-  std::vector<std::string> header = {"id",        "specimen", "model",  "bars_face",
-                                     "bars_side", "legs_b",   "legs_h", "L"};
+  std::vector<std::string> header = {"id",        "specimen",  "model",  "shape",  "n_bars",
+                                     "bars_face", "bars_side", "legs_b", "legs_h", "L"};
   for (const SectionValue* v : givenValues()) header.push_back(v->name);
   std::string csv = csvLine(header) + "\n";
   for (const Specimen& s : specimens) {
     for (const ModelEntry& m : modelTable()) {
+      if (!takes(m, s)) continue;
+      const Analysis a = requestOf(s, m);
       std::vector<std::string> row = {s.id + "." + m.name,
                                       s.id,
                                       m.name,
-                                      m.takesBars ? doubleText(s.bars.face) : "",
-                                      m.takesBars ? doubleText(s.bars.side) : "",
+                                      shapeName(a.shape),
+                                      spiral(s) ? doubleText(s.circleBars) : "",
+                                      a.bars ? doubleText(a.bars->face) : "",
+                                      a.bars ? doubleText(a.bars->side) : "",
                                       doubleText(s.legs.b),
                                       doubleText(s.legs.h),
                                       doubleText(s.lengthCm)};
@@ -156,7 +198,6 @@ std::string missingReason(const Prediction& p, bool drift) {
   return "no flexural drift: no yield curvature (first yield not reached)";
 }
 
-// One model against the tests.
 // Measured over predicted drift capacity with the drifts behind them.
 struct DriftRatios {
   std::vector<double> ratio, measured, predicted;
@@ -167,8 +208,10 @@ struct DriftRatios {
   }
 };
 
+// One model against one set of tests.
 struct ModelSummary {
   const ModelEntry* model = nullptr;
+  std::string tests;                                    // the set's name
   std::map<std::string, std::vector<double>> strength;  // measured over predicted, by failure
   // Tests that lost 20 % of their strength both ways: all of them, by the
   // mode that governs the prediction and by the failure they were given.
@@ -179,11 +222,12 @@ struct ModelSummary {
 };
 
 // The model's rows of the results file, and its summary.
-ModelSummary summarise(const ModelEntry& m, const std::vector<Specimen>& specimens,
-                       const Predictions& predictions, std::string& results) {
+ModelSummary summarise(const ModelEntry& m, const TestSet& set, const Predictions& predictions,
+                       std::string& results) {
   ModelSummary sum;
   sum.model = &m;
-  for (const Specimen& s : specimens) {
+  sum.tests = set.name;
+  for (const Specimen& s : set.specimens) {
     for (const Prediction& p : predictions.at(s.id)) {
       if (p.model != m.name) continue;
       const double sr = p.strength > 0 ? s.feffMaxKn / p.strength : 0;
@@ -270,10 +314,13 @@ std::string outsideBands(const std::string& path, const std::vector<ModelSummary
   for (const ModelSummary& sum : summaries) {
     const std::vector<std::string>* band = nullptr;
     for (std::size_t i = 1; i < records.size(); ++i) {
-      if (cellOf(h, records[i], "model") == sum.model->name) band = &records[i];
+      if (cellOf(h, records[i], "tests") == sum.tests &&
+          cellOf(h, records[i], "model") == sum.model->name) {
+        band = &records[i];
+      }
     }
     if (band == nullptr) {
-      error = path + ": no band for the " + sum.model->words;
+      error = path + ": no band for the " + sum.model->words + " on " + sum.tests;
       return {};
     }
     const struct {
@@ -288,15 +335,15 @@ std::string outsideBands(const std::string& path, const std::vector<ModelSummary
       const double low = numberOf(cellOf(h, *band, c.low)),
                    high = numberOf(cellOf(h, *band, c.high));
       if (!(c.value >= low && c.value <= high)) {
-        outside += formatted("%s: %s %.3f is outside its band %g to %g\n", sum.model->words, c.what,
-                             c.value, low, high);
+        outside += formatted("%s on %s: %s %.3f is outside its band %g to %g\n", sum.model->words,
+                             sum.tests.c_str(), c.what, c.value, low, high);
       }
     }
   }
   return outside;
 }
 
-Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& specimens,
+Panel scatter(const char* what, const char* unit, const std::vector<TestSet>& sets,
               const Predictions& predictions, bool drift) {
   Panel p;
   p.xName = std::string("Predicted ") + what;
@@ -306,37 +353,43 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
   // Predictions far beyond every measurement would squeeze the rest into a
   // corner: they are drawn at the edge, and said so.
   double largest = 0, largestPrediction = 0;
-  for (const Specimen& s : specimens) {
-    largest = std::max(largest, drift ? s.driftCapPct : s.feffMaxKn);
-    for (const Prediction& pr : predictions.at(s.id)) {
-      largestPrediction = std::max(largestPrediction, drift ? pr.driftPct : pr.strength);
+  for (const TestSet& set : sets) {
+    for (const Specimen& s : set.specimens) {
+      largest = std::max(largest, drift ? s.driftCapPct : s.feffMaxKn);
+      for (const Prediction& pr : predictions.at(s.id)) {
+        largestPrediction = std::max(largestPrediction, drift ? pr.driftPct : pr.strength);
+      }
     }
   }
   largest = std::min(std::max(largest, largestPrediction), 2 * largest);
+  // A shape for each model on rectangles, another on spirals.
   const Shape shapes[] = {Shape::Circle, Shape::Square, Shape::Diamond, Shape::Triangle};
-  for (std::size_t index = 0; index < modelTable().size(); ++index) {
-    const ModelEntry& m = modelTable()[index];
-    const Shape shape = shapes[index % 4];
-    int count = 0, beyond = 0;
-    for (const Specimen& s : specimens) {
-      if (drift && s.driftFlag != "both") continue;
-      for (const Prediction& pr : predictions.at(s.id)) {
-        const double predicted = drift ? pr.driftPct : pr.strength;
-        const double measured = drift ? s.driftCapPct : s.feffMaxKn;
-        if (pr.model != m.name || !(predicted > 0) || !(measured > 0)) continue;
-        beyond += predicted > largest;
-        p.markers.push_back({std::min(predicted, largest), measured,
-                             predicted > largest ? Shape::Cross : shape, m.colour});
-        ++count;
+  for (std::size_t k = 0; k < sets.size(); ++k) {
+    for (std::size_t index = 0; index < modelTable().size(); ++index) {
+      const ModelEntry& m = modelTable()[index];
+      const Shape shape = shapes[(2 * k + index) % 4];
+      int count = 0, beyond = 0;
+      for (const Specimen& s : sets[k].specimens) {
+        if (drift && s.driftFlag != "both") continue;
+        for (const Prediction& pr : predictions.at(s.id)) {
+          const double predicted = drift ? pr.driftPct : pr.strength;
+          const double measured = drift ? s.driftCapPct : s.feffMaxKn;
+          if (pr.model != m.name || !(predicted > 0) || !(measured > 0)) continue;
+          beyond += predicted > largest;
+          p.markers.push_back({std::min(predicted, largest), measured,
+                               predicted > largest ? Shape::Cross : shape, m.colour});
+          ++count;
+        }
       }
+      if (count == 0) continue;
+      p.legend.push_back(
+          {formatted("%s, %s (%d specimens", m.words, sets[k].name.c_str(), count) +
+               (beyond > 0 ? formatted("; %d predicted beyond %.3g %s, drawn at the edge", beyond,
+                                       largest, unit)
+                           : "") +
+               ")",
+           m.colour, false, "", shape});
     }
-    p.legend.push_back(
-        {formatted("%s (%d specimens", m.words, count) +
-             (beyond > 0 ? formatted("; %d predicted beyond %.3g %s, drawn at the edge", beyond,
-                                     largest, unit)
-                         : "") +
-             ")",
-         m.colour, false, "", shape});
   }
   Series oneToOne;
   oneToOne.x = {0, largest};
@@ -353,34 +406,44 @@ Panel scatter(const char* what, const char* unit, const std::vector<Specimen>& s
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) return fail("usage: mphi-validate COLUMNS.csv BANDS.csv MPHI-BATCH OUTDIR", 2);
-  const std::string columns = argv[1], bands = argv[2], batch = argv[3], out = argv[4];
+  if (argc < 5) return fail("usage: mphi-validate BANDS.csv MPHI-BATCH OUTDIR TESTS.csv...", 2);
+  const std::string bands = argv[1], batch = argv[2], out = argv[3];
+  std::vector<TestSet> sets(static_cast<std::size_t>(argc - 4));
   std::vector<Specimen> specimens;
   Predictions predictions;
   std::string error;
-  if (!readSpecimens(columns, specimens, error)) return fail(error, 2);
+  for (std::size_t k = 0; k < sets.size(); ++k) {
+    if (!readTests(argv[4 + k], sets[k], error)) return fail(error, 2);
+    specimens.insert(specimens.end(), sets[k].specimens.begin(), sets[k].specimens.end());
+  }
   if (!predict(batch, out, specimens, predictions, error)) return fail(error, 1);
 
   std::string results =
-      "id,model,failure,drift_flag,status,end,Feff_max_kN,V_pred_kN,strength_ratio,"
+      "tests,id,model,failure,drift_flag,status,end,Feff_max_kN,V_pred_kN,strength_ratio,"
       "drift_cap_pct,drift_pred_pct,drift_ratio\n";
-  std::string summary =
-      formatted("%zu laboratory tests of rectangular tied columns.\n\n", specimens.size());
+  std::string summary;
   std::vector<ModelSummary> summaries;
-  for (const ModelEntry& m : modelTable()) {
-    summaries.push_back(summarise(m, specimens, predictions, results));
-    summary += summaryText(summaries.back());
+  for (const TestSet& set : sets) {
+    summary += formatted("## %zu laboratory tests of %s (%s)\n\n", set.specimens.size(),
+                         spiral(set.specimens.front()) ? "circular columns with spirals"
+                                                       : "rectangular tied columns",
+                         set.name.c_str());
+    for (const ModelEntry& m : modelTable()) {
+      if (!takes(m, set.specimens.front())) continue;
+      summaries.push_back(summarise(m, set, predictions, results));
+      summary += summaryText(summaries.back());
+    }
   }
   Outputs outputs{"mphi-validate"};
   writeOutput(outputs, out + "/results.csv", results);
   writeOutput(outputs, out + "/summary.md", summary);
   writeOutput(outputs, out + "/strength.svg",
               svgPicture("Strength: measured Feff,max against predicted Mu/L",
-                         {scatter("force", "kN", specimens, predictions, false)}));
+                         {scatter("force", "kN", sets, predictions, false)}));
   writeOutput(outputs, out + "/drift.svg",
               svgPicture("Drift capacity: measured against predicted (tests that lost 20 % of "
                          "their strength both ways)",
-                         {scatter("drift", "%", specimens, predictions, true)}));
+                         {scatter("drift", "%", sets, predictions, true)}));
   std::cout << summary;
   const std::string outside = outsideBands(bands, summaries, error);
   if (!error.empty()) return fail(error, 2);
