@@ -43,6 +43,7 @@ StepEnd endOfStepCheck(CurveState& s, const SectionModel& model, const SectionFo
     if (s.yieldFlag == 0 && std::fabs(Es8) >= mat.ey) {
       s.My = toSingle(M * kTonCmPerNmm);
       s.Ky = toSingle(forces.phi * kCmPerMmCurvature);
+      s.yieldRow = s.J;
       s.yieldFlag = 1;
     }
   }

@@ -28,6 +28,7 @@ struct CurveState {
   int yieldFlag = 0;
   float My = 0;  // moment at initial yield, T.cm
   float Ky = 0;  // curvature at initial yield, 1/cm
+  int yieldRow = 0;  // the row of initial yield
   ResultsTable table;
   CurveEnd ending = CurveEnd::PointEightMu;  // set when the curve ends
   std::vector<StepEvent> events;             // in the order they arose

@@ -68,6 +68,7 @@ Curve specifiedCurve(const SectionData& section) {
   for (int i = 1; i <= count; ++i) rows.push_back({t.k[i], t.m[i], t.e[i], t.c[i]});
   Curve curve = curveFromTable(rows, state.My, state.Ky, tensionLayerDepth(section));
   curve.end = state.ending;
+  curve.keys.firstYield.row = state.yieldRow;
   curve.events = std::move(state.events);
   // A search that gave up left its row's forces out of balance: no result.
   for (const StepEvent& e : curve.events) {

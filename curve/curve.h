@@ -109,9 +109,18 @@ struct BarRow {
   int bars = 0;      // whole bars; 0 where the steel is spread along the faces
 };
 
+// Where the figures stop short of the model's own rows: at the first bar
+// failure (the table may go on past it), or before any row, where the
+// tension load is beyond the bars' strength As fu or, read back from a
+// file that cannot say whether they failed, beyond their yield As fy.
+enum class FiguresStop { None, BarFailure, BeyondSteelStrength, BeyondSteelYield };
+
 struct Curve {
   SectionShape shape = SectionShape::Rectangular;  // a circle's D is its section's b and h
   CurveEnd end = CurveEnd::NotKnown;
+  FiguresStop stop = FiguresStop::None;
+  StepEvent stopEvent{StepEventKind::TensionBarsFailed};  // the bar failure, for BarFailure
+  double stopLoad = 0;  // for BeyondSteel...: As fu or As fy, T
   std::vector<CurvePoint> points;  // the origin first, then every computed row
   int tableRows = 0;               // rows of the model's table, rows without a result included
   KeyPoints keys;

@@ -1,5 +1,6 @@
 #include "model/section_result.h"
 
+#include "figures/figure_rows.h"
 #include "model/analysis_request.h"
 #include "model/model_table.h"
 #include "report/summary_text.h"
@@ -48,6 +49,7 @@ SectionResult resultOfFile(const SectionFile& file, const Analysis& analysis) {
   r.analysis.model = m.model;
   r.curve = file.curve;
   r.reported = file;
+  r.reported.curve = fileFiguresCurve(file.section, file.curve);
   m.figures(r);
   return r;
 }

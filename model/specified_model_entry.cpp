@@ -4,6 +4,7 @@
 
 #include "analysis/specified_model.h"
 #include "charts/svg_chart.h"
+#include "figures/figure_rows.h"
 #include "model/model_table.h"
 #include "report/summary_json.h"
 #include "report/summary_text.h"
@@ -167,7 +168,11 @@ ModelEntry specifiedModelEntry() {
   m.checkRequest = checkRequest;
   m.checkFit = [](const SectionData&, const Analysis&) { return std::optional<Fault>(); };
   m.trace = [](const SectionData& s, const Analysis&) { return specifiedCurve(s); };
-  m.reported = asWritten;
+  m.reported = [](const SectionData& s, const Curve& c) {
+    SectionFile f = asWritten(s, c);
+    f.curve = figuresCurve(f.section, std::move(f.curve));
+    return f;
+  };
   m.figures = [](SectionResult& r) {
     r.figures = curveFigures(r.reported.section, r.reported.curve, r.analysis);
   };

@@ -18,6 +18,11 @@ std::string given(const Units& u, Quantity q, double v) {
   return formatted("%g %s", u.in(q, v), u.text(q).c_str());
 }
 
+std::string tooFewRowsText(const Curve& c) {
+  return formatted("too few rows to idealise (%d computed; at least %d are needed)",
+                   static_cast<int>(c.points.size()) - 1, kFewestRowsToIdealise);
+}
+
 std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& f, const Units& u) {
   using Q = Quantity;
   const KeyPoint& yield = c.keys.firstYield;
@@ -40,12 +45,16 @@ std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& 
   t += "Peak\n";
   t += "  Mu = " + amount(u, Q::Moment, peak.M) + " at curvature " +
        amount(u, Q::Curvature, peak.phi) + formatted(" (row %d)\n", peak.row);
-  t += "Ultimate (last computed row)\n";
+  t += c.stop == FiguresStop::BarFailure ? "Ultimate (last row before the bar failure)\n"
+                                          : "Ultimate (last computed row)\n";
   t += "  phi_u = " + amount(u, Q::Curvature, ultimate.phi) +
        ", M = " + amount(u, Q::Moment, ultimate.M) + formatted(" (row %d)\n", ultimate.row);
   t += "End of the curve\n";
   t += "  " + endExplanation(s, c, u) + formatted(" (row %d)\n", c.tableRows);
-  if (f.tooFewRows) t += "Idealisations\n  " + figuresNote(s, c, true, u) + "\n";
+  if (c.stop != FiguresStop::None) t += "  " + stopText(s, c, u) + "\n";
+  if (f.tooFewRows) {
+    t += "Idealisations\n  " + tooFewRowsText(c) + "\n";
+  }
   return t;
 }
 
@@ -151,16 +160,43 @@ std::string endExplanation(const SectionData& s, const Curve& c, const Units& u)
          amount(u, Quantity::Force, squashLoad(s, c), 4) + ")";
 }
 
+std::string stopText(const SectionData&, const Curve& c, const Units& u) {
+  switch (c.stop) {
+    case FiguresStop::None:
+      break;
+    case FiguresStop::BeyondSteelStrength:
+      return "the tension load exceeds what the steel can carry (As fu = " +
+             amount(u, Quantity::Force, c.stopLoad, 4) + ")";
+    case FiguresStop::BeyondSteelYield:
+      return "the tension load exceeds what the steel carries at yield (As fy = " +
+             amount(u, Quantity::Force, c.stopLoad, 4) +
+             "), and SECTION does not say where its bars failed";
+    case FiguresStop::BarFailure: {
+      const StepEvent& e = c.stopEvent;
+      const char* bars = e.kind == StepEventKind::CompressionBarsFailed
+                             ? "the bars nearest the compression face"
+                             : "the outermost tension bars";
+      const std::string where =
+          computed(c) ? formatted("; the figures end at row %d", c.points.back().row) : "";
+      return formatted("bar_failure: %s reached their failure strain 40 ey (%.4g) at row %d",
+                       bars, e.value, e.row) +
+             where;
+    }
+  }
+  return {};
+}
+
 std::string figuresNote(const SectionData& s, const Curve& c, bool tooFewRows, const Units& u) {
+  const std::string stop = stopText(s, c, u);
   if (!computed(c)) {
+    if (!stop.empty()) return stop + "; no figures";
     return c.end == CurveEnd::NoEquilibrium ? endExplanation(s, c, u) + "; no figures"
                                             : "no row balanced the axial load: no figures";
   }
   if (tooFewRows) {
-    return formatted("too few rows to idealise (%d computed; at least %d are needed)",
-                     static_cast<int>(c.points.size()) - 1, kFewestRowsToIdealise);
+    return (stop.empty() ? "" : stop + "; ") + tooFewRowsText(c);
   }
-  return {};
+  return stop;
 }
 
 std::string summaryText(const SectionData& s, const Curve& c, const CurveFigures& f,

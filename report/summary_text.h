@@ -26,8 +26,13 @@ const char* endWords(CurveEnd end);
 // (about Po = 362.5 T)".
 std::string endExplanation(const SectionData& section, const Curve& curve, const Units& units = {});
 
-// Why a curve gives fewer figures than it might, or empty: no result at
-// all, or too few rows to idealise.
+// Where the figures stop short of the model's rows, and why, or empty:
+// "bar_failure: the outermost tension bars reached their failure strain
+// 40 ey (-0.1277) at row 37; the figures end at row 36".
+std::string stopText(const SectionData& section, const Curve& curve, const Units& units = {});
+
+// Why a curve gives fewer figures than it might, or empty: where they stop,
+// no result at all, or too few rows to idealise.
 std::string figuresNote(const SectionData& section, const Curve& curve, bool tooFewRows,
                         const Units& units = {});
 

@@ -223,6 +223,7 @@ SectionFile asWritten(const SectionData& section, const Curve& curve) {
   const float My = yield.exists ? printedValue(static_cast<float>(yield.M)) : 0.0f;
   const float Ky = yield.exists ? printedValue(static_cast<float>(yield.phi)) : 0.0f;
   f.curve = resultCurve(rows, My, Ky, f.section, curve.end);
+  f.curve.keys.firstYield.row = curve.keys.firstYield.row;
   f.curve.events = curve.events;
   f.curve.constants = curve.constants;
   return f;
