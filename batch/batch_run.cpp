@@ -74,6 +74,23 @@ std::string readValues(const SectionTable& t, const std::vector<std::string>& ro
   return {};
 }
 
+// "column L_mm: L = ... (...); column L_mm is in mm", or empty where the
+// length suits the section. `own`: the row gives its length, else the
+// --length all rows take.
+std::string lengthRefusal(const SectionTable& t, const Units& units, const PreparedRow& p,
+                          bool own) {
+  const TableColumn column = columnOf(t, "L");
+  const bool named = own && !column.unit.empty();
+  const std::string unit = named ? column.unit : units.text(Quantity::Length);
+  const std::optional<std::string> why = lengthOutOfRange(
+      p.section, p.analysis, unit, named ? column.factor : units.from(Quantity::Length, 1));
+  if (!why) return {};
+  const std::string where =
+      own ? "column " + t.header[static_cast<std::size_t>(column.index)] : "--length";
+  return where + ": " + *why + "; " + where + " is in " + unit +
+         (named ? "" : std::string(" with --units ") + unitsName(units.system));
+}
+
 PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequest& request,
                        std::map<std::string, std::size_t>& ids) {
   PreparedRow p;
@@ -93,7 +110,10 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
                             {"transverse", &texts.transverse}}) {
     *text = cellOf(t, row, name);
   }
-  const RequestFormat format{request.units, t.decimalComma, columnOf(t, "L").factor};
+  // A length in the column's own unit ("L_mm"), else in the units' length.
+  const TableColumn length = columnOf(t, "L");
+  const RequestFormat format{request.units, t.decimalComma,
+                             length.unit.empty() ? 0 : length.factor};
   if (const std::optional<RequestFault> fault = readRequest(texts, format, p.analysis)) {
     p.refusal = where + ", column " + fault->field + ": " + requestFaultText(*fault);
     return p;
@@ -114,7 +134,12 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   }
   std::optional<Fault> fault = prepareSection(p.section);
   if (!fault) fault = checkAnalysis(p.section, p.analysis);
-  if (fault) p.refusal = invalidDataText(*fault, p.section);
+  if (fault) {
+    p.refusal = invalidDataText(*fault, p.section);
+    return p;
+  }
+  p.refusal = lengthRefusal(t, request.units, p, !isBlank(texts.length));
+  if (!p.refusal.empty()) p.refusal = where + ", " + p.refusal;
   return p;
 }
 

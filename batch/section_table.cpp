@@ -44,7 +44,7 @@ std::vector<Known> knownColumns() {
 // Which known column a header cell names, and in what unit; false for the
 // user's own columns. `error` says why a known one cannot be taken.
 bool matchColumn(const std::string& cell, const std::vector<Known>& known, const Known*& match,
-                 double& factor, std::string& error) {
+                 double& factor, std::string& named, std::string& error) {
   std::string name = trimmed(cell), unit;
   const std::size_t open = name.find('(');
   if (!name.empty() && name.back() == ')' && open != std::string::npos) {
@@ -71,6 +71,7 @@ bool matchColumn(const std::string& cell, const std::vector<Known>& known, const
   if (unit.empty() || !match->quantity) return true;  // "r (-)", "id (text)"
   if (const NamedUnit* u = findNamedUnit(*match->quantity, unit)) {
     factor = u->factor;
+    named = unit;
     return true;
   }
   error = "column \"" + trimmed(cell) + "\": " + unit + " is not a unit of " + match->name + " (" +
@@ -117,7 +118,8 @@ SectionTable sectionTableOf(std::vector<std::string> header,
   for (std::size_t i = 0; i < table.header.size(); ++i) {
     const Known* k = nullptr;
     double factor = 1;
-    if (!matchColumn(table.header[i], known, k, factor, table.error)) continue;
+    std::string unit;
+    if (!matchColumn(table.header[i], known, k, factor, unit, table.error)) continue;
     if (!table.error.empty()) return table;
     const auto earlier = named.emplace(k->name, table.header[i]);
     if (!earlier.second) {
@@ -125,7 +127,7 @@ SectionTable sectionTableOf(std::vector<std::string> header,
                     "\" and \"" + table.header[i] + "\"";
       return table;
     }
-    table.columns[k->name] = {static_cast<int>(i), factor};
+    table.columns[k->name] = {static_cast<int>(i), factor, unit};
   }
   std::string missing;
   std::size_t count = 0;

@@ -17,6 +17,7 @@ namespace mphi {
 struct TableColumn {
   int index = -1;     // in the header; -1 where the table has none
   double factor = 1;  // to tons, centimetres and T/cm2; 1 for mphi's own unit
+  std::string unit;   // as the header names it, lower case ("mm"); empty where it names none
 };
 
 struct SectionTable {

@@ -61,6 +61,15 @@ Units unitsOf(const AnalysisOptions& o) {
   return u;
 }
 
+std::string lengthError(const SectionData& s, const Analysis& a, const AnalysisOptions& o) {
+  const Units u = unitsOf(o);
+  const std::string unit = u.text(Quantity::Length);
+  const std::optional<std::string> why =
+      lengthOutOfRange(s, a, unit, u.from(Quantity::Length, 1));
+  if (!why) return {};
+  return "--length: " + *why + "; --length is in " + unit + " with --units " + o.units;
+}
+
 bool parseLoads(const std::string& text, const Units& units, std::vector<float>& loads,
                 std::string& bad) {
   std::stringstream items(text);

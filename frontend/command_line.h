@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "curve/analysis_request.h"
+#include "section/section_data.h"
 #include "section/units.h"
 #include "textio/version.h"
 
@@ -24,6 +25,11 @@ void addAnalysisOptions(CLI::App& app, AnalysisOptions& options);
 // option, when they cannot be read or the model cannot take them.
 bool analysisOf(const AnalysisOptions& options, Analysis& analysis, std::string& error);
 Units unitsOf(const AnalysisOptions& options);
+// "--length: L = 300 m is 857 times the section depth h = 0.35 m (...);
+// --length is in m with --units si", or empty where the length suits the
+// section (or none is given).
+std::string lengthError(const SectionData& section, const Analysis& analysis,
+                        const AnalysisOptions& options);
 
 // "P1,P2,..." in the units' force, each stored in tons as an input value
 // would be; false with the first item that is not a finite number in `bad`.

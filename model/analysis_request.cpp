@@ -6,6 +6,7 @@
 
 #include "model/model_table.h"
 #include "textio/blanks.h"
+#include "textio/formatted.h"
 #include "textio/number_reader.h"
 
 namespace mphi {
@@ -86,6 +87,19 @@ std::optional<RequestFault> readCounts(const RequestTexts& t, const RequestForma
 }
 
 }  // namespace
+
+std::optional<std::string> lengthOutOfRange(const SectionData& s, const Analysis& a,
+                                            const std::string& unit, double cmPerUnit) {
+  // Shorter than its depth a member is no column; past 30 times it, no
+  // column stands.
+  const double ratio = a.length / s.h;
+  if (!(a.length > 0) || (ratio >= 1 && ratio <= 30)) return std::nullopt;
+  const bool circle = a.shape == SectionShape::Circular;
+  return formatted("L = %g %s is %.3g times the section %s = %g %s (a column is 1 to 30 times "
+                   "as long)",
+                   a.length / cmPerUnit, unit.c_str(), ratio, circle ? "diameter D" : "depth h",
+                   s.h / cmPerUnit, unit.c_str());
+}
 
 std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestFormat& format,
                                         Analysis& a) {

@@ -10,6 +10,7 @@
 
 #include "curve/analysis_request.h"
 #include "section/fault.h"
+#include "section/section_data.h"
 #include "section/units.h"
 
 namespace mphi {
@@ -51,6 +52,14 @@ std::string requestFaultText(const RequestFault& fault);
 // values. A text that is not what its part needs is a RequestFault.
 std::optional<RequestFault> readRequest(const RequestTexts& texts, const RequestFormat& format,
                                         Analysis& analysis);
+
+// A column length outside 1 to 30 times the section's depth h (a circle's
+// diameter D), most likely typed in another unit: "L = 300 m is 857 times
+// the section depth h = 0.35 m (a column is 1 to 30 times as long)", in the
+// unit the length was read in (its name, and cm per unit). The caller says
+// which unit its input takes. Nothing without a length.
+std::optional<std::string> lengthOutOfRange(const SectionData& section, const Analysis& analysis,
+                                            const std::string& unit, double cmPerUnit);
 
 // What is wrong with the request before a section is seen: fewer than 2
 // tie legs in a direction, then what the model makes of it (bar counts

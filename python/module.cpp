@@ -79,6 +79,17 @@ void readCall(const std::string& model, std::optional<double> length, const Unit
   }
 }
 
+// ValueError where the length does not suit the section, as the tools
+// refuse it.
+void checkLength(const SectionData& s, const Analysis& analysis, const Units& units) {
+  const std::string unit = units.text(Quantity::Length);
+  if (const std::optional<std::string> why =
+          lengthOutOfRange(s, analysis, unit, units.from(Quantity::Length, 1))) {
+    throw py::value_error("length: " + *why + "; length is in " + unit + " with units=\"" +
+                          unitsName(units.system) + "\"");
+  }
+}
+
 // A value as mphi reads it from its input: the number's shortest decimal
 // text, read to the nearest float by mphi's own reader.
 bool readValue(double value, float& out) {
@@ -216,6 +227,7 @@ std::variant<CurveResult, FaultTuple> curveOf(const Section& section, double loa
   if (auto* fault = std::get_if<FaultTuple>(&ready)) return *fault;
   const SectionData& s = std::get<SectionData>(ready);
   if (std::optional<Fault> fault = checkAnalysis(s, analysis)) return faultTuple(*fault, s);
+  checkLength(s, analysis, section.units);
   CurveResult out;
   out.units = section.units;
   {
@@ -273,6 +285,7 @@ py::tuple sweepOf(const Section& section, std::optional<std::vector<double>> loa
   if (std::optional<Fault> fault = checkAnalysis(s, analysis)) {
     throw py::value_error(invalidDataText(*fault, s));
   }
+  checkLength(s, analysis, section.units);
   std::vector<float> stored;
   if (loads) {
     for (double load : *loads) {

@@ -179,8 +179,8 @@ std::string readAsked(const json& request, const Units& u, Analysis& asked, bool
   if (!every && findModel(texts.model) == nullptr) {
     return refusal("model", "\"" + texts.model + "\" is not " + modelNameList(", ") + " or both");
   }
-  // The form's length is in cm, as its section values are.
-  if (const std::optional<RequestFault> fault = readRequest(texts, {u, false, 1}, asked)) {
+  // The length in the units' length, as in every tool.
+  if (const std::optional<RequestFault> fault = readRequest(texts, {u}, asked)) {
     return refusal(fault->field, requestFaultText(*fault));
   }
   return {};
@@ -222,6 +222,11 @@ std::string compute(const json& request) {
   if (refused.empty()) refused = readValues(request, asked.shape == SectionShape::Circular, s);
   if (refused.empty()) refused = analysesOf(s, asked, every, analyses);
   if (!refused.empty()) return refused;
+  const std::string unit = u.text(Quantity::Length);
+  if (const std::optional<std::string> why =
+          lengthOutOfRange(s, asked, unit, u.from(Quantity::Length, 1))) {
+    return refusal("L", *why + "; L is in " + unit + " with units " + unitsText);
+  }
   json answer = {
       {"ok", true}, {"section_svg", sectionDrawing(s, asked, u)}, {"models", json::array()}};
   std::vector<SectionResult> results;

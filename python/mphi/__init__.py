@@ -140,7 +140,8 @@ class Section:
         """The moment-curvature curve under the axial load P0 (T, or kN
         with units "si"; compression positive), by `model` ("spec" or
         "assessment"). With `length`, the cantilever column's length (cm,
-        or m with units "t-m" or "si"), the drift too.
+        or m with units "t-m" or "si"; 1 to 30 times the section's depth),
+        the drift too.
 
         Raises InvalidSection when the load, or bar counts with the spec
         model, cannot be taken.
@@ -321,8 +322,9 @@ def batch(table, model="spec", units="t-cm", length=None, jobs=None):
     file, with mphi-batch's columns: b, h, dcm, clearb1cm, dbcm, sccm, fc,
     fy, fsy, Es, P0 and r (in mphi's units, or another named in the column,
     "b_mm", "fc (MPa)", "P0_kN"), and optionally id, model, bars_face,
-    bars_side and L. `model`, `units` and `length` (cm, or m with units
-    "t-m" or "si") as for Section; a row's own model or L cell wins.
+    bars_side and L (in the units' length, or the unit its name gives,
+    "L_mm"). `model`, `units` and `length` (cm, or m with units "t-m" or
+    "si") as for Section; a row's own model or L cell wins.
 
     Returns the table with "status" ("ok", or why a row was refused or
     gives fewer figures) and the result columns; a bad row never stops

@@ -83,6 +83,19 @@ expect_line circles.csv 7 '"data row 6, column transverse: ""hoop"" is neither s
 expect_line circles.csv 8 ",invalid section data: n_bars: a circular section needs its number of bars,"
 expect_line circles.csv 9 ",invalid section data: n_bars = 12: n_bars is for circular sections"
 
+# The length column in the units' length, or in its own unit; a length
+# no column has is refused with the unit it was read in.
+printf 'id,L,b,h,dcm,clearb1cm,dbcm,sccm,fc,fy,fsy,Es,P0,r\nm,2,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,100,0.02\ncm,200,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,100,0.02\n' >lengths.csv
+sed '1s/^id,L,/id,L_mm,/; 2s/^m,2,/m,2000,/' lengths.csv >lengths_mm.csv
+"$batch" lengths.csv --units si --csv si.csv
+"$batch" lengths_mm.csv --csv mm.csv
+expect_line si.csv 3 'cm,200,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,100,0.02,"data row 2, column L: L = 200 m is 571 times the section depth h = 0.35 m (a column is 1 to 30 times as long); column L is in m with --units si"'
+expect_line mm.csv 3 'cm,200,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,100,0.02,"data row 2, column L_mm: L = 200 mm is 0.571 times the section depth h = 350 mm (a column is 1 to 30 times as long); column L_mm is in mm"'
+# 2 m and 2000 mm are the worked example's 200 cm: its displacement ductility.
+for f in si.csv mm.csv; do
+  sed -n 2p $f | grep -q ',1.274921530735216,' || { echo "$f: 2 m is not 200 cm: $(sed -n 2p $f)"; failed=1; }
+done
+
 # A European spreadsheet: semicolons, decimal commas, units in the names:
 # the worked example again, to the last digit of its moments.
 "$batch" "$here/european.csv" >eu.csv

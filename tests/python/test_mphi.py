@@ -212,6 +212,9 @@ def test_sweep_loads_in_the_units(units, loads):
 @pytest.mark.parametrize("call,words", [
     (lambda s: s.curve(100, model="both"), 'model: "both" is neither spec nor assessment'),
     (lambda s: s.curve(100, length=-1), 'length: "-1" is not a positive length'),
+    (lambda s: mphi.Section(**WORKED, units="si").curve(981, length=300),
+     "length: L = 300 m is 857 times the section depth h = 0.35 m"),
+    (lambda s: s.sweep(length=2000), 'length is in cm with units="t-cm"'),
     (lambda s: s.sweep(jobs=0), "jobs: 0 is not 1 or more"),
     (lambda s: s.sweep(count=1), "count: 1 is not 2 or more"),
     (lambda s: s.sweep(loads=[1, float("inf")]), "loads: Infinity is not a load"),
@@ -257,7 +260,7 @@ CIRCLE = dict(dcm=2.5, clearb1cm=4, dbcm=1.3, sccm=8, fc=0.35, fy=4.2, fsy=4.2, 
 
 @pytest.mark.parametrize("model,bars,units,length", [
     ("assessment", None, "t-cm", 213.7), ("spec", None, "t-cm", 213.7),
-    ("assessment", (4, 2), "t-cm", 300.3), ("assessment", 12, "t-cm", 300.3),
+    ("assessment", (4, 2), "t-cm", 300.3), ("assessment", 12, "si", 3.003),
 ])
 def test_one_request_the_same_figures_in_every_tool(tmp_path, model, bars, units, length):
     """The request parser reads a request alike in mphi-report, mphi-batch,

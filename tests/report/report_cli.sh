@@ -126,6 +126,12 @@ refuse "field not a number" 2 "mphi-report: letter:11: \"   893.4x88    \" is no
 refuse "unknown option" 2 "mphi-report: The following argument was not expected: --plot" --plot SECTION
 refuse "two inputs" 2 "mphi-report: The following argument was not expected: SECTION" SECTION SECTION
 refuse "bad length" 2 'mphi-report: --length: "0" is not a positive length' --length 0 SECTION
+# The length in the units' length, and refused where it cannot be a column's.
+refuse "length in cm taken as m" 2 "mphi-report: --length: L = 300 m is 857 times the section depth h = 0.35 m (a column is 1 to 30 times as long); --length is in m with --units si" \
+  --input "$input" --units si --length 300
+refuse "length in m taken as cm" 2 "mphi-report: --length: L = 3 cm is 0.0857 times the section depth" \
+  --input "$input" --length 3
+refuse "SECTION's length" 2 "mphi-report: --length: L = 2000 cm is 57.1 times" SECTION --length 2000
 "$report" SECTION --svg "$work/no/such/dir/plot.svg" >out 2>err
 check "unwritable SVG" 1 $?
 grep -qxF "mphi-report: cannot write $work/no/such/dir/plot.svg: No such file or directory" err \

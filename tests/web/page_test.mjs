@@ -88,6 +88,14 @@ check(await open("?b=50&h=50&clearb1cm=5&r=0.024&dcm=2.5&dbcm=1.3&sccm=10&fc=0.2
                  "&Es=2040&P0=250") === "done", "the query's section did not compute");
 check(near(await figure("Mu"), 7250.104, 5e-4), "the query's Mu");
 check((await page.$eval("#in-b", i => i.value)) === "50", "the query did not fill the form");
+// The length in the results' length: 2 m in si is the worked 200 cm, and
+// 200 there is refused at L, naming the unit.
+check(await open("?units=si&L=2") === "done", "L = 2 m did not compute");
+check(near(await figure("mu-delta"), 1.2749, 5e-4), "drift at 2 m");
+check((await page.$eval("#field-L .unit", e => e.textContent)) === "m", "L's unit in si");
+check(await open("?units=si&L=200") === "refused", "L = 200 m was not refused");
+check((await page.$eval("#field-L .error", e => e.textContent)).includes(
+      "L = 200 m is 571 times the section depth h = 0.35 m"), "the reason at L");
 // The results in si: kN.m for T.cm, 9.81 kN for a ton.
 check(await open("?units=si") === "done", "si did not compute");
 check(near(await figure("Mu"), 2107.559 * 0.0981, 5e-4), "Mu in kN.m");

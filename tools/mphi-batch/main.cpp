@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
       "Required columns, in any order, in mphi's units: b, h, dcm, clearb1cm, dbcm, sccm, fc,\n"
       "fy, fsy, Es, P0, r; an optional id names each row's folder under --out. Optional\n"
       "model, bars_face, bars_side and L columns set a row's model, explicit bars and column\n"
-      "length in place of the options.\n"
+      "length in place of the options; L is in the length of --units (cm; m with t-m or si)\n"
+      "or in the unit its name gives (L_mm).\n"
       "Exit status: 0 every row ran; 3 some row was refused (its status says why); 2 the\n"
       "table cannot be read or bad arguments; 1 a file could not be written.",
       kTool};

@@ -71,6 +71,10 @@ int analyseInput(const Wanted& w, const mphi::Analysis& analysis, mphi::SectionR
   if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
     return fail(w.input + ": " + mphi::invalidDataText(*fault, in.section), mphi::kExitInvalidData);
   }
+  if (const std::string error = mphi::lengthError(in.section, analysis, w.analysis);
+      !error.empty()) {
+    return fail(error, mphi::kExitUsage);
+  }
   if (!model.writesSection && !w.out.empty()) {
     return fail(std::string("--out: the ") + model.words + " writes no SECTION", mphi::kExitUsage);
   }
@@ -112,6 +116,10 @@ int main(int argc, char** argv) {
     }
     if (!w.out.empty()) return fail("--out needs --input", mphi::kExitUsage);
     if (int status = readFile(w.file, analysis, r); status >= 0) return status;
+    if (const std::string error = mphi::lengthError(r.section, analysis, w.analysis);
+        !error.empty()) {
+      return fail(error, mphi::kExitUsage);
+    }
   } else if (int status = analyseInput(w, analysis, r, out); status >= 0) {
     return status;
   }

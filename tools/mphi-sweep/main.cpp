@@ -136,6 +136,10 @@ int main(int argc, char** argv) {
   if (const std::optional<mphi::Fault> fault = mphi::checkAnalysis(in.section, analysis)) {
     return fail(name + ": " + mphi::invalidDataText(*fault, in.section), mphi::kExitInvalidData);
   }
+  if (const std::string error = mphi::lengthError(in.section, analysis, w.analysis);
+      !error.empty()) {
+    return fail(error, mphi::kExitUsage);
+  }
   if (loads.empty()) loads = mphi::defaultLoads(in.section, w.count, units, analysis);
 
   const mphi::Progress progress = mphi::startProgress("loads", loads.size());
