@@ -120,6 +120,7 @@ DriftCapacity driftCapacity(const SectionData& section, const Analysis& analysis
     d.reason = "it needs the column length";
     return d;
   }
+  d.hasLength = true;
   d.flexure = flexure;
   // No figure from a curve that did not balance, nor where the load passes
   // the concrete's own squash load (1 - nu <= 0: no drift at all).

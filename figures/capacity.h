@@ -41,6 +41,7 @@ const char* failureModeName(FailureMode mode);
 
 struct DriftCapacity {
   TieRatios ties;  // a rectangle's ties by direction, from their legs; 0 for a circle
+  bool hasLength = false;  // the request gave a length: the figures below are asked for
   // Each mode's drift, where it exists.
   std::optional<double> flexure;      // at the curve's damage control (or its ultimate row)
   std::optional<double> barBuckling;  // Berry and Eberhard
@@ -52,6 +53,10 @@ struct DriftCapacity {
   FailureMode governing = FailureMode::Flexure;
   std::string reason;
   std::string shearWords;  // why there is no shear drift, where that is no fault
+  // Where the lateral force (M - P0 delta) / L falls back to zero, past
+  // which the column cannot carry its load (P-delta); not part of `drift`,
+  // which is compared with tests whose forces are corrected for it.
+  std::optional<double> stability;
 };
 
 // The request's shape, ties and `length` (cm; 0: none, and nothing here

@@ -52,6 +52,7 @@ CurveFigures curveFigures(const SectionData& s, const Curve& curve, const Analys
   r.capacity =
       driftCapacity(s, analysis, computed(curve) ? std::optional(curve.keys.peak.M) : std::nullopt,
                     r.hasDrift ? std::optional(r.drift.driftU) : std::nullopt);
+  if (r.hasDrift) r.capacity.stability = stabilityDrift(r.drift.curve, length);
   return r;
 }
 

@@ -36,6 +36,19 @@ DriftPoint driftAt(const Cantilever& c, double phi, double M) {
   return {delta, (M - c.P0 * delta) / c.L};
 }
 
+std::optional<double> stabilityDrift(const std::vector<DriftPoint>& curve, double L) {
+  bool rising = false;
+  for (std::size_t i = 1; i < curve.size(); ++i) {
+    const DriftPoint &a = curve[i - 1], &b = curve[i];
+    rising = rising || b.V > 0;
+    if (!rising || b.V > 0) continue;
+    // a.V > 0 >= b.V: the force crosses zero between them.
+    const double delta = a.delta + (b.delta - a.delta) * a.V / (a.V - b.V);
+    return delta / L;
+  }
+  return std::nullopt;
+}
+
 Drift columnDrift(const Cantilever& column, const std::vector<CurvePoint>& points) {
   Drift d;
   d.column = column;

@@ -5,6 +5,7 @@
 // P-delta is included in the lateral force.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "curve/curve.h"
@@ -32,6 +33,13 @@ struct DriftPoint {
 // Phi (1/cm) L+Lsp squared over 3 up to phi_y, then delta_y + (phi - phi_y) Lp L.
 double displacement(const Cantilever& c, double phi);
 DriftPoint driftAt(const Cantilever& c, double phi, double M);
+
+// The P-delta stability drift: where the lateral force (M - P0 delta) / L
+// of the drift curve first falls back to zero after rising, as delta / L,
+// interpolated between its points. Past it the column cannot carry its
+// load at any lateral force. nullopt where the force stays positive to the
+// curve's end (always so without compression).
+std::optional<double> stabilityDrift(const std::vector<DriftPoint>& curve, double L);
 
 // The specified model's drift at its ultimate point.
 struct Drift {

@@ -65,6 +65,7 @@ LimitStateFigures limitStateFigures(const SectionData& s, const Curve& curve,
   const KeyPoint& peak = curve.keys.peak;
   f.capacity = driftCapacity(s, analysis, peak.exists ? std::optional(peak.M) : std::nullopt,
                              f.hasDrift ? std::optional(f.damageControl.drift) : std::nullopt);
+  if (f.hasDrift) f.capacity.stability = stabilityDrift(f.curve, length);
   return f;
 }
 

@@ -1,5 +1,7 @@
 #include "model/model_table.h"
 
+#include "charts/svg_chart.h"
+
 namespace mphi {
 
 const std::vector<ModelEntry>& modelTable() {
@@ -93,19 +95,23 @@ std::vector<ResultColumn> capacityColumns() {
          const std::optional<ShearStrength>& v = capacityOf(r).strength;
          return wordCell(v ? shearClassName(v->shearClass) : "");
        }},
+      {"drift_stability", std::nullopt,
+       [](const SectionResult& r) { return drift(capacityOf(r).stability); }},
   };
 }
 
 std::vector<FigureRow> capacityRows(const DriftCapacity& c, const std::string& prefix,
                                     const Units& u) {
-  if (!c.barBuckling) return {};  // no length
+  if (!c.hasLength) return {};
   const std::string governs =
       c.drift ? std::string(", by ") + failureModeName(c.governing) : std::string(": none");
   std::vector<FigureRow> rows = {
       {"Drift capacity" + governs, "drift (%)", prefix + "cap-drift", "/capacity/drift", 3, 100},
       {"", "flexure (%)", prefix + "cap-flexure", "/capacity/flexure", 3, 100},
       {"", "bar buckling (%)", prefix + "cap-buckling", "/capacity/bar_buckling", 3, 100},
-      {"", "shear failure (%)", prefix + "cap-shear", "/capacity/shear", 3, 100}};
+      {"", "shear failure (%)", prefix + "cap-shear", "/capacity/shear", 3, 100},
+      {"", "P-" MPHI_DELTA " stability (%)", prefix + "stability", "/drift/stability_drift", 3,
+       100}};
   if (c.strength) {
     rows.push_back({"Shear strength", "Vn0 (" + u.picture(Quantity::Force) + ")", prefix + "vn0",
                     "/shear/Vn0", 4});

@@ -49,7 +49,7 @@ json shearJson(const DriftCapacity& c, const Units& u) {
 }
 
 json capacityJson(const DriftCapacity& c, const Units&) {
-  if (!c.barBuckling) return nullptr;  // no length
+  if (!c.hasLength) return nullptr;
   const std::string note = noteOf(c);
   return {{"drift", optional(c.drift)},
           {"governing", c.drift ? json(failureModeName(c.governing)) : json(nullptr)},
@@ -60,7 +60,7 @@ json capacityJson(const DriftCapacity& c, const Units&) {
 }
 
 std::string capacityText(const DriftCapacity& c, const char* flexureAt, const Units& u) {
-  if (!c.barBuckling) return {};
+  if (!c.hasLength) return {};
   std::string t;
   if (c.strength) {
     const ShearStrength& v = *c.strength;
@@ -89,6 +89,32 @@ std::string capacityText(const DriftCapacity& c, const char* flexureAt, const Un
   const std::string note = noteOf(c);
   if (!note.empty()) t += "  note: " + note + "\n";
   return t;
+}
+
+std::vector<std::string> beyondStability(const std::optional<double>& stability,
+                                         const std::vector<StateDrift>& states) {
+  std::vector<std::string> beyond;
+  for (const StateDrift& s : states) {
+    if (stability && s.drift > *stability) beyond.push_back(s.name);
+  }
+  return beyond;
+}
+
+std::string stabilityText(const DriftCapacity& c, std::vector<StateDrift> states) {
+  const std::optional<double>& stability = c.stability;
+  if (c.drift) states.push_back({"the drift capacity", *c.drift});
+  if (!stability) {
+    return "  P-delta: the lateral force (M - P0 delta)/L stays positive to the end of the "
+           "curve\n";
+  }
+  std::string t = formatted(
+      "  P-delta stability drift %.3f %% (the lateral force (M - P0 delta)/L falls to zero)",
+      100 * *stability);
+  const std::vector<std::string> beyond = beyondStability(stability, states);
+  if (beyond.empty()) return t + ": every limit state lies before it\n";
+  std::string names;
+  for (const std::string& b : beyond) names += (names.empty() ? "" : ", ") + b;
+  return t + ": beyond it, where the column cannot carry its load: " + names + "\n";
 }
 
 void markCapacity(Panel& p, const DriftCapacity& c, const std::vector<double>& x,

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "charts/svg_chart.h"
 #include "curve/curve.h"
@@ -25,6 +27,20 @@ nlohmann::ordered_json capacityJson(const DriftCapacity& c, const Units& units);
 // The shear strength and the capacity table; `flexureAt` says where the
 // flexural drift is read ("damage control"). Empty without a length.
 std::string capacityText(const DriftCapacity& c, const char* flexureAt, const Units& units);
+
+// A limit state's drift, as the P-delta check names it.
+struct StateDrift {
+  const char* name;  // "damage control"
+  double drift;      // delta / L
+};
+// The limit states that lie beyond the P-delta stability drift, where
+// there is one: the column cannot carry its load there.
+std::vector<std::string> beyondStability(const std::optional<double>& stability,
+                                         const std::vector<StateDrift>& states);
+// "  P-delta stability drift 5.123 % (V = (M - P0 delta)/L falls to zero):
+// beyond it, where the column cannot carry its load: ultimate", or that
+// the force stays positive; the drift capacity is among the states.
+std::string stabilityText(const DriftCapacity& capacity, std::vector<StateDrift> states);
 
 // Each mode's drift on the force-displacement curve `x` (displacements)
 // and `y` (forces) of a column `length` long, all in one set of units.

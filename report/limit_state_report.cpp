@@ -70,11 +70,13 @@ json idealisationJson(const Idealisation& i, const Units& u) {
           {"mu_phi_dc", i.muPhiDc},         {"mu_phi_u", i.muPhiU}};
 }
 
-json driftStateJson(const LimitStateDrift& d, const Units& u) {
+json driftStateJson(const LimitStateDrift& d, const std::optional<double>& stability,
+                    const Units& u) {
   return {{"delta_" + u.key(Q::Length), d.delta},
           {"drift", d.drift},
           {"mu_delta", d.muDelta},
-          {"V_" + u.key(Q::Force), d.V}};
+          {"V_" + u.key(Q::Force), d.V},
+          {"beyond_stability", !beyondStability(stability, {{"", d.drift}}).empty()}};
 }
 
 const char* const kCurveColour = "#1f4e9a";
@@ -182,6 +184,9 @@ std::string limitStateText(const SectionData& section, const Curve& curve,
                      st.d.V) +
            force + "\n";
     }
+    t += stabilityText(f.capacity, {{"serviceability", f.serviceability.drift},
+                                    {"damage control", f.damageControl.drift},
+                                    {"ultimate", f.ultimate.drift}});
     t += capacityText(figures.capacity, "damage control", u);
   }
   return t;
@@ -228,14 +233,16 @@ std::string limitStateJson(const SectionData& s, const Curve& curve,
   j["idealisation"] = idealisationJson(f.idealisation, u);
   j["idealisation_tension_steel_yield"] = idealisationJson(f.bySteelYield, u);
   if (f.hasDrift) {
-    j["drift"] = {{"L_" + length, f.column.L},
-                  {"Lsp_" + length, f.column.Lsp},
-                  {"k", f.column.k},
-                  {"Lp_" + length, f.column.Lp},
-                  {"delta_y_" + length, f.deltaY},
-                  {"serviceability", driftStateJson(f.serviceability, u)},
-                  {"damage_control", driftStateJson(f.damageControl, u)},
-                  {"ultimate", driftStateJson(f.ultimate, u)}};
+    j["drift"] = {
+        {"L_" + length, f.column.L},
+        {"Lsp_" + length, f.column.Lsp},
+        {"k", f.column.k},
+        {"Lp_" + length, f.column.Lp},
+        {"delta_y_" + length, f.deltaY},
+        {"serviceability", driftStateJson(f.serviceability, f.capacity.stability, u)},
+        {"damage_control", driftStateJson(f.damageControl, f.capacity.stability, u)},
+        {"ultimate", driftStateJson(f.ultimate, f.capacity.stability, u)},
+        {"stability_drift", f.capacity.stability ? json(*f.capacity.stability) : json(nullptr)}};
   } else {
     j["drift"] = nullptr;
   }

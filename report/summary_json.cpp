@@ -44,6 +44,7 @@ json priestleyJson(const Priestley& p, const Units& u) {
 json driftJson(const CurveFigures& f, const Units& u) {
   if (!f.hasDrift) return nullptr;
   const Drift& d = f.drift;
+  const std::optional<double>& stability = f.capacity.stability;
   auto length = [&u](double v) { return u.in(Quantity::Length, v); };
   return {{"L", length(d.column.L)},
           {"Lsp", length(d.column.Lsp)},
@@ -53,7 +54,9 @@ json driftJson(const CurveFigures& f, const Units& u) {
           {"delta_u", length(d.deltaU)},
           {"mu_delta", d.muDelta},
           {"drift_u", d.driftU},
-          {"V_u", u.in(Quantity::Force, d.Vu)}};
+          {"V_u", u.in(Quantity::Force, d.Vu)},
+          {"stability_drift", stability ? json(*stability) : json(nullptr)},
+          {"beyond_stability", !beyondStability(stability, {{"", d.driftU}}).empty()}};
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ std::string keyPoints(const SectionData& s, const Curve& c, const CurveFigures& 
   t += "  Mu = " + amount(u, Q::Moment, peak.M) + " at curvature " +
        amount(u, Q::Curvature, peak.phi) + formatted(" (row %d)\n", peak.row);
   t += c.stop == FiguresStop::BarFailure ? "Ultimate (last row before the bar failure)\n"
-                                          : "Ultimate (last computed row)\n";
+                                         : "Ultimate (last computed row)\n";
   t += "  phi_u = " + amount(u, Q::Curvature, ultimate.phi) +
        ", M = " + amount(u, Q::Moment, ultimate.M) + formatted(" (row %d)\n", ultimate.row);
   t += "End of the curve\n";
@@ -114,6 +114,7 @@ std::string driftText(const CurveFigures& f, const Units& u) {
        formatted(", mu_delta = %.3f\n", d.muDelta);
   t += formatted("  drift delta_u / L = %.3f %%\n", 100 * d.driftU);
   t += "  lateral force at phi_u V = (M - P0 delta) / L = " + amount(u, Q::Force, d.Vu, 4) + "\n";
+  t += stabilityText(f.capacity, {{"the last row", d.driftU}});
   return t;
 }
 
@@ -178,8 +179,8 @@ std::string stopText(const SectionData&, const Curve& c, const Units& u) {
                              : "the outermost tension bars";
       const std::string where =
           computed(c) ? formatted("; the figures end at row %d", c.points.back().row) : "";
-      return formatted("bar_failure: %s reached their failure strain 40 ey (%.4g) at row %d",
-                       bars, e.value, e.row) +
+      return formatted("bar_failure: %s reached their failure strain 40 ey (%.4g) at row %d", bars,
+                       e.value, e.row) +
              where;
     }
   }

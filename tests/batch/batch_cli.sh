@@ -50,7 +50,7 @@ cmp -s <(sed -n 2p crossed.csv | cut -d, -f19-) <(cd "mphi-C1" && "$batch" "$her
 # both models' result columns, and the rows that cannot run named.
 "$batch" "$here/models.csv" --csv models-out.csv 2>err
 check "models table" 3 $?
-expect_line models-out.csv 1 ",status,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T,drift_cap,mode,drift_flexure,drift_buckling,drift_shear,Vn0_T,Vp_Vn0,shear_class,phi_Mu_per_cm,Mp_Tcm,phi_yi_per_cm,mu_phi_caltrans,mu_phi_priestley"
+expect_line models-out.csv 1 ",status,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T,drift_cap,mode,drift_flexure,drift_buckling,drift_shear,Vn0_T,Vp_Vn0,shear_class,drift_stability,phi_Mu_per_cm,Mp_Tcm,phi_yi_per_cm,mu_phi_caltrans,mu_phi_priestley"
 expect_line models-out.csv 2 "worked,,,,200,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,100,0.02,ok,0.8Mu,155,,2040.211,0.00016046579,1959.724467252569"
 expect_line models-out.csv 3 "spread,assessment,,,200,40,35,1.9,5,1.3,10,0.21,4.2,2.8,2100,100,0.02,ok,core_crushing,202,extreme fibre 0.002,1692.9"
 expect_line models-out.csv 4 "twelve,assessment,4,2,300,60,60,2.5,5,1.3,10,0.28,4.2,2.8,2040,201.6,0.0164,ok,core_crushing,179,steel ey,"

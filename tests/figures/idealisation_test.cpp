@@ -134,3 +134,30 @@ TEST(DriftTest, HandWorkedCantilevers) {
 
 }  // namespace
 }  // namespace mphi
+
+namespace mphi {
+namespace {
+
+// Where (M - P0 delta) / L falls back to zero after rising, interpolated;
+// none while it stays positive or never rises.
+TEST(StabilityDriftTest, WhereTheLateralForceFallsToZero) {
+  const struct {
+    const char* what;
+    std::vector<DriftPoint> curve;  // delta cm, V T
+    std::optional<double> drift;    // L = 100 cm
+  } cases[] = {
+      {"stays positive", {{0, 0}, {1, 5}, {2, 3}, {4, 0.5}}, std::nullopt},
+      {"crosses", {{0, 0}, {1, 5}, {2, 3}, {4, -1}}, 0.035},
+      {"reaches zero", {{0, 0}, {1, 5}, {3, 0}, {4, -1}}, 0.03},
+      {"never rises", {{0, 0}, {1, -1}, {2, -2}}, std::nullopt},
+      {"rises late", {{0, 0}, {1, -1}, {2, 4}, {6, -4}}, 0.04},
+  };
+  for (const auto& c : cases) {
+    const std::optional<double> got = stabilityDrift(c.curve, 100);
+    ASSERT_EQ(got.has_value(), c.drift.has_value()) << c.what;
+    EXPECT_NEAR(got.value_or(0), c.drift.value_or(0), 1e-12) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace mphi

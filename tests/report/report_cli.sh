@@ -65,6 +65,15 @@ for want in '"end": "core_crushing"' '"mu_phi_u": 13.94' '"governed": "core ecu"
 done
 [ "$(wc -l <a.csv)" = 203 ] || { echo "assessment CSV should have 202 rows"; failed=1; }
 head -c 5 a.svg | grep -q '<?xml' || { echo "no assessment SVG"; failed=1; }
+# P-delta: at L = 300 cm damage control lies past the stability drift of
+# 5.66 %, serviceability before it.
+"$report" --input "$input" --model assessment --length 300 --json >pd.json
+[ "$(grep -oE '"(beyond_stability|stability_drift)": [a-z0-9.]{1,6}' pd.json | tr -d '\n')" = \
+  '"beyond_stability": false"beyond_stability": true"beyond_stability": true"stability_drift": 0.0566' ] \
+  || { echo "P-delta flags: $(grep -E 'stability' pd.json | tr -d '\n')"; failed=1; }
+"$report" --input "$input" --model assessment --length 300 | grep -q \
+  'P-delta stability drift 5.660 % (the lateral force (M - P0 delta)/L falls to zero): beyond it, where the column cannot carry its load: damage control, ultimate$' \
+  || { echo "P-delta line missing"; failed=1; }
 refuse "bars with the specified model" 2 "mphi-report: --bars-face 4: bar counts are for the assessment model" \
   --input "$input" --bars-face 4
 refuse "assessment from SECTION" 2 "mphi-report: --model assessment needs --input" --model assessment

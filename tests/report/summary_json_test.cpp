@@ -36,8 +36,8 @@ TEST(SummaryJsonTest, KeysAndNumbersRoundTrip) {
   EXPECT_EQ(keys(j["ultimate"]), (Keys{"phi_u", "M", "row"}));
   EXPECT_EQ(keys(j["caltrans"]), (Keys{"K", "area", "Mp", "phi_yi", "mu_phi", "overstates"}));
   EXPECT_EQ(keys(j["priestley"]), (Keys{"Mn", "limit", "phi_y", "mu_phi"}));
-  EXPECT_EQ(keys(j["drift"]),
-            (Keys{"L", "Lsp", "k", "Lp", "delta_y", "delta_u", "mu_delta", "drift_u", "V_u"}));
+  EXPECT_EQ(keys(j["drift"]), (Keys{"L", "Lsp", "k", "Lp", "delta_y", "delta_u", "mu_delta",
+                                    "drift_u", "V_u", "stability_drift", "beyond_stability"}));
   EXPECT_EQ(j["rows"], 155);
   EXPECT_TRUE(j["end"].is_null());  // 0.8 Mu or a bar failure: SECTION does not tell
   EXPECT_NE(j["end_words"].get<std::string>().find("not known from SECTION"), std::string::npos);

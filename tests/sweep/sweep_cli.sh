@@ -65,7 +65,7 @@ grep -q 'inside (M/Mu = 0.71)' design.svg && grep -q 'OUTSIDE' design.svg && gre
 # The assessment model's sweep: its own columns, the drift with --length.
 "$sweep" "$input" --model assessment --length 200 --count 3 --svg a.svg >a.csv 2>err
 check "assessment sweep" 0 $?
-[ "$(head -n 1 a.csv)" = "load,P0_T,status,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T,drift_cap,mode,drift_flexure,drift_buckling,drift_shear,Vn0_T,Vp_Vn0,shear_class" ] \
+[ "$(head -n 1 a.csv)" = "load,P0_T,status,end,rows,first_yield_by,My_Tcm,Ky_per_cm,Mn_Tcm,phi_y_per_cm,Mu_Tcm,phi_u_per_cm,M_u_Tcm,mu_phi_dc,mu_phi_u,drift_dc,drift_u,mu_delta_u,V_u_T,drift_cap,mode,drift_flexure,drift_buckling,drift_shear,Vn0_T,Vp_Vn0,shear_class,drift_stability" ] \
   || { echo "assessment header: $(head -n 1 a.csv)"; failed=1; }
 [ "$(cut -d, -f4 a.csv | tail -n +2 | tr '\n' ' ')" = "bar_fracture core_crushing core_crushing " ] \
   || { echo "assessment ends: $(cut -d, -f4 a.csv | tr '\n' ' ')"; failed=1; }
