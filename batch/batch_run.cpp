@@ -28,6 +28,7 @@ struct PreparedRow {
   Analysis analysis;
   std::string id;
   std::string refusal;  // empty when the row runs
+  GivenUnits given;     // the values given in a unit of their own, for the warnings
 };
 
 bool safeName(const std::string& id) {
@@ -38,6 +39,13 @@ bool safeName(const std::string& id) {
 TableColumn columnOf(const SectionTable& t, const std::string& name) {
   const auto at = t.columns.find(name);
   return at == t.columns.end() ? TableColumn{} : at->second;
+}
+
+// A column's header as the table writes it ("fc_MPa"); mphi's name where
+// the table has none.
+std::string headerOf(const SectionTable& t, const std::string& name) {
+  const int column = columnOf(t, name).index;
+  return column < 0 ? name : trimmed(t.header[static_cast<std::size_t>(column)]);
 }
 
 // The cell of a column; empty where the table has none.
@@ -56,18 +64,18 @@ std::string readValues(const SectionTable& t, const std::vector<std::string>& ro
   const std::string D = cellOf(t, row, "D");
   float diameter = 0;
   if (circle && !isBlank(D) && !readCell(t, columnOf(t, "D"), D, diameter)) {
-    return where + ", column D: \"" + D + "\" is not a number";
+    return where + ", column " + headerOf(t, "D") + ": \"" + D + "\" " + cellProblem(t, D);
   }
   for (const SectionValue* v : givenValues()) {
     const std::string name = v->name, cell = cellOf(t, row, name);
     const bool side = name == "b" || name == "h";
     if (circle && isBlank(cell) && ((side && !isBlank(D)) || name == "r")) continue;
     if (!readCell(t, columnOf(t, name), cell, s.*v->member)) {
-      return where + ", column " + name + ": \"" + cell + "\" is not a number";
+      return where + ", column " + headerOf(t, name) + ": \"" + cell + "\" " + cellProblem(t, cell);
     }
     if (circle && side && !isBlank(D) && s.*v->member != diameter) {
-      return where + ", column " + name + ": \"" + cell + "\" is not D = " + trimmed(D) +
-             ": a circular section has one diameter";
+      return where + ", column " + headerOf(t, name) + ": \"" + cell +
+             "\" is not D = " + trimmed(D) + ": a circular section has one diameter";
     }
   }
   if (circle && !isBlank(D)) s.b = s.h = diameter;
@@ -98,6 +106,10 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   const std::vector<std::string>& row = t.rows[index];
   const std::size_t number = request.firstRow + index + 1;
   const std::string where = "data row " + std::to_string(number);
+  if (index < t.rowErrors.size() && !t.rowErrors[index].empty()) {
+    p.refusal = where + " " + t.rowErrors[index];
+    return p;
+  }
   RequestTexts texts;
   for (auto [name, text] : {std::pair{"model", &texts.model},
                             {"bars_face", &texts.barsFace},
@@ -115,11 +127,16 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   const RequestFormat format{request.units, t.decimalComma,
                              length.unit.empty() ? 0 : length.factor};
   if (const std::optional<RequestFault> fault = readRequest(texts, format, p.analysis)) {
-    p.refusal = where + ", column " + fault->field + ": " + requestFaultText(*fault);
+    p.refusal = where + ", column " + headerOf(t, fault->field) + ": " + requestFaultText(*fault);
     return p;
   }
   p.refusal = readValues(t, row, p.analysis.shape == SectionShape::Circular, where, p.section);
   if (!p.refusal.empty()) return p;
+  for (const auto& [name, column] : t.columns) {
+    if (column.unit.empty() || findSectionValue(name) == nullptr) continue;
+    p.given[name] = {trimmed(t.header[static_cast<std::size_t>(column.index)]), column.unit,
+                     column.factor};
+  }
   const int idColumn = columnOf(t, "id").index;
   p.id = idColumn < 0 ? std::to_string(number) : row[static_cast<std::size_t>(idColumn)];
   const auto earlier = ids.emplace(p.id, number);
@@ -141,6 +158,14 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   p.refusal = lengthRefusal(t, request.units, p, !isBlank(texts.length));
   if (!p.refusal.empty()) p.refusal = where + ", " + p.refusal;
   return p;
+}
+
+// A number with a decimal comma, for a table that writes them; words as
+// they are.
+std::string withDecimalComma(std::string cell) {
+  double number = 0;
+  if (readNumberToken(cell, number)) std::replace(cell.begin(), cell.end(), '.', ',');
+  return cell;
 }
 
 // A result's cells in `columns`.
@@ -193,7 +218,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
         if (!row.refusal.empty()) return;
         SectionData s = row.section;
         if (crossed) s.P0 = request.loads[k % perRow];
-        analyses[k] = analyse(s, row.analysis);
+        analyses[k] = analyse(s, row.analysis, row.given);
       },
       request.done);
 
@@ -212,6 +237,7 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
   const std::vector<std::string> columns =
       batchColumns(result.modelsRan, request.analysis.model, request.units);
   header.insert(header.end(), columns.begin(), columns.end());
+  header.push_back("warnings");
   for (std::size_t k = 0; k < result.analyses; ++k) {
     const PreparedRow& row = rows[k / perRow];
     std::vector<std::string> cells = t.rows[k / perRow];
@@ -226,10 +252,23 @@ BatchResult runBatch(const SectionTable& t, const BatchRequest& request) {
         result.sections.push_back({folder, sectionText(analyses[k].section, analyses[k].curve)});
       }
     }
+    if (request.decimalComma) {
+      for (std::string& c : results) c = withDecimalComma(c);
+      if (crossed) cells.back() = withDecimalComma(cells.back());
+    }
     cells.insert(cells.end(), results.begin(), results.end());
+    std::string warnings;
+    for (const Warning& w : analyses[k].warnings) {
+      warnings += (warnings.empty() ? "" : "; ") + w.text;
+    }
+    cells.push_back(warnings);
     result.table.rows.push_back(std::move(cells));
   }
-  for (const PreparedRow& row : rows) result.refused += !row.refusal.empty();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (!rows[i].refusal.empty()) result.refusedRows.push_back(request.firstRow + i + 1);
+  }
+  result.refused = result.refusedRows.size();
+  result.tableRows = rows.size();
   return result;
 }
 

@@ -20,6 +20,7 @@ struct BatchRequest {
   Units units;                // of the results
   std::vector<float> loads;   // tons, in place of each row's P0; empty: the row's own
   bool sectionFiles = false;  // SECTION files wanted: ids must be safe names
+  bool decimalComma = false;  // results written with decimal commas ("2,5")
   int jobs = 1;
   std::function<void(std::size_t)> done;  // analyses finished so far
   // For a table cut into parts: the data row number of the row before
@@ -34,8 +35,10 @@ struct SectionFileOut {
 };
 
 struct BatchResult {
-  TextTable table;          // the results: the table's cells, status, results
-  std::size_t refused = 0;  // rows refused
+  TextTable table;                       // the results: the table's cells, status, results
+  std::size_t refused = 0;               // rows refused
+  std::vector<std::size_t> refusedRows;  // their data row numbers
+  std::size_t tableRows = 0;             // data rows of the table
   std::size_t analyses = 0;
   std::vector<SectionFileOut> sections;  // when asked for, in row order
   std::vector<Model> modelsRan;          // by rows not refused, in the table's order

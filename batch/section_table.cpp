@@ -71,7 +71,7 @@ bool matchColumn(const std::string& cell, const std::vector<Known>& known, const
   if (unit.empty() || !match->quantity) return true;  // "r (-)", "id (text)"
   if (const NamedUnit* u = findNamedUnit(*match->quantity, unit)) {
     factor = u->factor;
-    named = unit;
+    named = u->shown != nullptr ? u->shown : unit;
     return true;
   }
   error = "column \"" + trimmed(cell) + "\": " + unit + " is not a unit of " + match->name + " (" +
@@ -79,7 +79,32 @@ bool matchColumn(const std::string& cell, const std::vector<Known>& known, const
   return true;
 }
 
+// "; \"b_in\": in is not a unit of b (mm, cm, m)" for each header cell
+// that names one of mphi's values in a unit it does not know.
+std::string unknownUnits(const std::vector<std::string>& header) {
+  std::string words;
+  for (const std::string& cell : header) {
+    const std::string why = unknownUnitText(cell);
+    if (!why.empty()) words += "; " + why;
+  }
+  return words;
+}
+
 }  // namespace
+
+std::string unknownUnitText(const std::string& cell) {
+  const std::string name = trimmed(cell);
+  const std::size_t underscore = name.rfind('_');
+  if (underscore == std::string::npos) return {};
+  const std::string unit = name.substr(underscore + 1);
+  for (const Known& k : knownColumns()) {
+    if (!k.quantity || lower(k.name) != lower(name.substr(0, underscore))) continue;
+    if (findNamedUnit(*k.quantity, lower(unit)) != nullptr) return {};
+    return "\"" + name + "\": " + unit + " is not a unit of " + k.name + " (" +
+           namedUnits(*k.quantity) + ")";
+  }
+  return {};
+}
 
 std::vector<std::string> requiredColumns() {
   std::vector<std::string> names;
@@ -93,12 +118,22 @@ SectionTable parseSectionTable(const std::string& bytes) {
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);  // byte-order mark
   // A header with semicolons and no commas: a spreadsheet of a country
   // that writes 0,21 for 0.21.
-  const std::string headerLine = text.substr(0, text.find('\n'));
-  const bool semicolons =
-      headerLine.find(',') == std::string::npos && headerLine.find(';') != std::string::npos;
+  // Separators inside quotes do not count: "Grid, axis" is one cell.
+  std::size_t commas = 0, semis = 0;
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size() && (quoted || text[i] != '\n'); ++i) {
+    if (text[i] == '"') quoted = !quoted;
+    if (!quoted) commas += text[i] == ',', semis += text[i] == ';';
+  }
+  const bool semicolons = commas == 0 && semis > 0;
   table.decimalComma = semicolons;
   std::vector<std::vector<std::string>> records;
-  if (!readCsv(text, semicolons, records, table.error)) return table;
+  if (!readCsv(text, semicolons, records, table.error)) {
+    table.error += semicolons ? " (read as semicolon-separated with decimal commas: the header "
+                                "has semicolons and no commas outside quotes)"
+                              : " (read as comma-separated: the header has commas outside quotes)";
+    return table;
+  }
   if (records.empty()) {
     table.error = "no header row";
     return table;
@@ -142,14 +177,17 @@ SectionTable sectionTableOf(std::vector<std::string> header,
   }
   if (count > 0) {
     table.error = (count == 1 ? "required column " : "required columns ") + missing +
-                  (count == 1 ? " is missing" : " are missing");
+                  (count == 1 ? " is missing" : " are missing") + unknownUnits(table.header);
     return table;
   }
+  // A row with more cells than the header is refused alone; its cells
+  // past the header's are dropped, not shifted into other columns.
+  table.rowErrors.resize(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].size() > table.header.size()) {
-      table.error = "data row " + std::to_string(i + 1) + " has " + std::to_string(rows[i].size()) +
-                    " cells, the header " + std::to_string(table.header.size());
-      return table;
+      table.rowErrors[i] = "has " + std::to_string(rows[i].size()) + " cells, the header " +
+                           std::to_string(table.header.size()) +
+                           ": the row is refused and its cells past the header's dropped";
     }
     rows[i].resize(table.header.size());
   }
@@ -157,8 +195,17 @@ SectionTable sectionTableOf(std::vector<std::string> header,
   return table;
 }
 
+std::string cellProblem(const SectionTable& table, const std::string& cell) {
+  if (table.decimalComma && cell.find('.') != std::string::npos) {
+    return "has a point in a table of decimal commas: is it a decimal point or a thousands "
+           "separator? Write it without the point, or with a comma for the decimals";
+  }
+  return "is not a number";
+}
+
 bool readCell(const SectionTable& table, const TableColumn& column, const std::string& cell,
               float& value) {
+  if (table.decimalComma && cell.find('.') != std::string::npos) return false;
   std::string text = cell;
   if (table.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
   // In mphi's own unit a cell reads as mphi reads its input: straight to

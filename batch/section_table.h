@@ -17,7 +17,7 @@ namespace mphi {
 struct TableColumn {
   int index = -1;     // in the header; -1 where the table has none
   double factor = 1;  // to tons, centimetres and T/cm2; 1 for mphi's own unit
-  std::string unit;   // as the header names it, lower case ("mm"); empty where it names none
+  std::string unit;   // the unit the header names, as shown ("MPa"); empty where it names none
 };
 
 struct SectionTable {
@@ -28,14 +28,22 @@ struct SectionTable {
   // and L where the table has them.
   std::map<std::string, TableColumn> columns;
   std::string error;  // why the table cannot be read at all, or empty
+  // Why each data row is refused before its cells are read ("has 15
+  // cells, the header 14: ..."), or empty.
+  std::vector<std::string> rowErrors;
 };
 
 // The columns every table must have: the values a user gives mphi, by
 // their names.
 std::vector<std::string> requiredColumns();
 
+// Why a header cell that names one of mphi's values does so in a unit it
+// does not know: "\"b_in\": in is not a unit of b (mm, cm, m)"; empty for
+// any other cell.
+std::string unknownUnitText(const std::string& cell);
+
 // Reads the table from the file's bytes; a row shorter than the header is
-// filled with empty cells, a longer one is an error. Every missing column
+// filled with empty cells, a longer one refused alone (rowErrors). Every missing column
 // is named, and a value given twice (in two units) is refused.
 SectionTable parseSectionTable(const std::string& bytes);
 
@@ -44,7 +52,12 @@ SectionTable sectionTableOf(std::vector<std::string> header,
                             std::vector<std::vector<std::string>> rows, bool decimalComma);
 
 // A number cell of `column` in mphi's units, read with mphi's number
-// grammar; false when the cell is no number.
+// grammar; false when the cell is no number, or has a point in a table of
+// decimal commas ("3.500": 3.5 or 3500?).
+// Why a cell readCell refuses cannot be read: "is not a number", or its
+// ambiguous point.
+std::string cellProblem(const SectionTable& table, const std::string& cell);
+
 bool readCell(const SectionTable& table, const TableColumn& column, const std::string& cell,
               float& value);
 

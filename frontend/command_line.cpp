@@ -64,8 +64,7 @@ Units unitsOf(const AnalysisOptions& o) {
 std::string lengthError(const SectionData& s, const Analysis& a, const AnalysisOptions& o) {
   const Units u = unitsOf(o);
   const std::string unit = u.text(Quantity::Length);
-  const std::optional<std::string> why =
-      lengthOutOfRange(s, a, unit, u.from(Quantity::Length, 1));
+  const std::optional<std::string> why = lengthOutOfRange(s, a, unit, u.from(Quantity::Length, 1));
   if (!why) return {};
   return "--length: " + *why + "; --length is in " + unit + " with --units " + o.units;
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "section/fault.h"
+#include "section/plausibility.h"
 #include "section/section_data.h"
 #include "textio/exit_status.h"
 
@@ -16,6 +18,9 @@ namespace mphi {
 
 // Writes "TOOL: message" on standard error; returns `status`.
 int failWith(const std::string& tool, const std::string& message, int status);
+
+// Writes "TOOL: warning: text" on standard error for each warning.
+void warnAll(const std::string& tool, const std::vector<Warning>& warnings);
 
 // The same with the hint of a value typed in the wrong unit, where one is:
 // "...; fc is in T/cm2 (0.28, not 28)".

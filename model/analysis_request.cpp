@@ -14,6 +14,8 @@ namespace {
 
 // A number as mphi reads its input, to the nearest double.
 bool readNumber(std::string text, bool decimalComma, double& value) {
+  // A point where commas mark the decimals is 3.5 or 3500: refused.
+  if (decimalComma && text.find('.') != std::string::npos) return false;
   if (decimalComma) std::replace(text.begin(), text.end(), ',', '.');
   return readNumberToken(text, value) && std::isfinite(value);
 }
@@ -95,10 +97,11 @@ std::optional<std::string> lengthOutOfRange(const SectionData& s, const Analysis
   const double ratio = a.length / s.h;
   if (!(a.length > 0) || (ratio >= 1 && ratio <= 30)) return std::nullopt;
   const bool circle = a.shape == SectionShape::Circular;
-  return formatted("L = %g %s is %.3g times the section %s = %g %s (a column is 1 to 30 times "
-                   "as long)",
-                   a.length / cmPerUnit, unit.c_str(), ratio, circle ? "diameter D" : "depth h",
-                   s.h / cmPerUnit, unit.c_str());
+  return formatted(
+      "L = %g %s is %.3g times the section %s = %g %s (a column is 1 to 30 times "
+      "as long)",
+      a.length / cmPerUnit, unit.c_str(), ratio, circle ? "diameter D" : "depth h", s.h / cmPerUnit,
+      unit.c_str());
 }
 
 std::optional<RequestFault> readRequest(const RequestTexts& t, const RequestFormat& format,

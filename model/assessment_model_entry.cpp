@@ -5,6 +5,7 @@
 #include "assessment/assessment_model.h"
 #include "charts/svg_chart.h"
 #include "model/model_table.h"
+#include "report/capacity_report.h"
 #include "report/limit_state_report.h"
 
 namespace mphi {
@@ -160,7 +161,13 @@ ModelEntry assessmentModelEntry() {
   m.trace = [](const SectionData& s, const Analysis& a) { return assessmentCurve(s, a); };
   m.reported = [](const SectionData& s, const Curve& c) { return SectionFile{s, c}; };
   m.figures = [](SectionResult& r) {
-    r.limitStates = limitStateFigures(r.section, r.curve, r.analysis);
+    const LimitStateFigures& f = r.limitStates = limitStateFigures(r.section, r.curve, r.analysis);
+    if (!f.hasDrift) return;
+    const std::string beyond =
+        stabilityWarning(f.capacity, {{"serviceability", f.serviceability.drift},
+                                      {"damage control", f.damageControl.drift},
+                                      {"ultimate", f.ultimate.drift}});
+    if (!beyond.empty()) r.warnings.push_back({"drift", beyond});
   };
   m.columns = columns();
   for (const ResultColumn& c : capacityColumns()) m.columns.push_back(c);

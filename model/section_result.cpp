@@ -1,9 +1,14 @@
 #include "model/section_result.h"
 
+#include <cmath>
+#include <nlohmann/json.hpp>
+
 #include "figures/figure_rows.h"
 #include "model/analysis_request.h"
 #include "model/model_table.h"
 #include "report/summary_text.h"
+#include "section/plausibility.h"
+#include "textio/formatted.h"
 #include "textio/number_text.h"
 
 namespace mphi {
@@ -23,6 +28,40 @@ std::string cellText(const ResultCell& c, const ResultColumn& column, const Unit
                                                     : doubleText(v);
 }
 
+// The section's data warnings, then what the request makes of it: a load
+// near the squash load, r beside explicit bars, bars crowded round their
+// circle. Values named as they were typed.
+std::vector<Warning> dataWarnings(const SectionResult& r, const GivenUnits& given) {
+  const SectionData& s = r.section;
+  const Analysis& a = r.analysis;
+  std::vector<Warning> w = plausibilityWarnings(s, given);
+  const double Po = squashLoad(s, r.curve);
+  const GivenUnit load = givenUnit(given, "P0", "T");
+  if (s.P0 > 0.8 * Po) {
+    w.push_back({"P0", givenText(load, s.P0) + " is beyond 0.8 Po = " +
+                           givenAmount(load, 0.8 * Po) + " (Po = " + givenAmount(load, Po) +
+                           ", the squash load): the column is near crushing under its load "
+                           "alone"});
+  }
+  const bool circle = a.shape == SectionShape::Circular;
+  if (s.r > 0 && (a.bars || circle)) {
+    const double As = mainSteelArea(s, r.curve);
+    w.push_back({"r", formatted("r = %g is not used: the steel is the bars', As = %.4g cm2 (%.4g "
+                                "of the gross area)",
+                                static_cast<double>(s.r), As, As / grossArea(s, r.curve))});
+  }
+  if (circle && a.circleBars >= 2) {
+    const double radius = s.h / 2.0 - (s.clearb1cm + s.dbcm / 2.0 + s.dcm / 2.0);
+    const double clear = 2 * radius * std::sin(kPi / a.circleBars) - s.dcm;
+    if (clear < s.dcm) {
+      w.push_back({"n_bars", formatted("n_bars = %g: the clear spacing round the circle, %.3g cm, "
+                                       "is less than a bar diameter (%g cm)",
+                                       a.circleBars, clear, static_cast<double>(s.dcm))});
+    }
+  }
+  return w;
+}
+
 }  // namespace
 
 std::optional<Fault> checkAnalysis(const SectionData& section, const Analysis& a) {
@@ -30,7 +69,7 @@ std::optional<Fault> checkAnalysis(const SectionData& section, const Analysis& a
   return modelEntry(a.model).checkFit(section, a);
 }
 
-SectionResult analyse(const SectionData& section, const Analysis& a) {
+SectionResult analyse(const SectionData& section, const Analysis& a, const GivenUnits& given) {
   const ModelEntry& m = modelEntry(a.model);
   SectionResult r;
   r.section = section;
@@ -38,6 +77,8 @@ SectionResult analyse(const SectionData& section, const Analysis& a) {
   r.curve = m.trace(section, a);
   r.reported = m.reported(section, r.curve);
   m.figures(r);
+  std::vector<Warning> data = dataWarnings(r, given);
+  r.warnings.insert(r.warnings.begin(), data.begin(), data.end());
   return r;
 }
 
@@ -51,11 +92,17 @@ SectionResult resultOfFile(const SectionFile& file, const Analysis& analysis) {
   r.reported = file;
   r.reported.curve = fileFiguresCurve(file.section, file.curve);
   m.figures(r);
+  std::vector<Warning> data = dataWarnings(r, {});
+  r.warnings.insert(r.warnings.begin(), data.begin(), data.end());
   return r;
 }
 
 std::string resultJson(const SectionResult& r, const Units& units) {
-  return modelEntry(r.analysis.model).json(r, units);
+  nlohmann::ordered_json j =
+      nlohmann::ordered_json::parse(modelEntry(r.analysis.model).json(r, units));
+  j["warnings"] = nlohmann::ordered_json::array();
+  for (const Warning& w : r.warnings) j["warnings"].push_back(w.text);
+  return j.dump(2) + "\n";
 }
 
 std::string resultText(const SectionResult& r, const Units& units) {

@@ -12,6 +12,7 @@
 #include "figures/curve_figures.h"
 #include "figures/limit_states.h"
 #include "section/fault.h"
+#include "section/plausibility.h"
 #include "section/section_data.h"
 #include "section/units.h"
 #include "section_file/section_reader.h"
@@ -25,6 +26,9 @@ struct SectionResult {
   SectionFile reported;  // what the figures are read from
   CurveFigures figures;  // idealisations and drift at the last row, where the model gives them
   LimitStateFigures limitStates;  // limit states, where the model gives them
+  // What is valid but suspect: data far from real columns, limit states
+  // past the P-delta stability drift.
+  std::vector<Warning> warnings;
 };
 
 // What the section data check does not see of a request: tie legs that
@@ -32,13 +36,16 @@ struct SectionResult {
 // that are no whole numbers or do not fit.
 std::optional<Fault> checkAnalysis(const SectionData& section, const Analysis& analysis);
 
-// `section` after the layout and both checks.
-SectionResult analyse(const SectionData& section, const Analysis& analysis);
+// `section` after the layout and both checks; `given` how its values were
+// typed, for the warnings.
+SectionResult analyse(const SectionData& section, const Analysis& analysis,
+                      const GivenUnits& given = {});
 // The figures of a SECTION file read back, as the model that writes
 // SECTION gives them, for the request's length and tie legs.
 SectionResult resultOfFile(const SectionFile& file, const Analysis& analysis = {});
 
-// The report's JSON, text and plot of the result, by its model.
+// The report's JSON (with the warnings), text and plot of the result, by
+// its model.
 std::string resultJson(const SectionResult& result, const Units& units = {});
 std::string resultText(const SectionResult& result, const Units& units = {});
 std::string resultPlot(const SectionResult& result, const Units& units = {});

@@ -6,6 +6,7 @@
 #include "charts/svg_chart.h"
 #include "figures/figure_rows.h"
 #include "model/model_table.h"
+#include "report/capacity_report.h"
 #include "report/summary_json.h"
 #include "report/summary_text.h"
 #include "report/svg_plot.h"
@@ -175,6 +176,10 @@ ModelEntry specifiedModelEntry() {
   };
   m.figures = [](SectionResult& r) {
     r.figures = curveFigures(r.reported.section, r.reported.curve, r.analysis);
+    if (!r.figures.hasDrift) return;
+    const std::string beyond =
+        stabilityWarning(r.figures.capacity, {{"the last row", r.figures.drift.driftU}});
+    if (!beyond.empty()) r.warnings.push_back({"drift", beyond});
   };
   m.columns = columns();
   for (const ResultColumn& c : capacityColumns()) m.columns.push_back(c);

@@ -110,6 +110,7 @@ struct Section {
   SectionData data;
   Analysis request;  // its bars and tie legs
   Units units;
+  GivenUnits given;  // the values given in a unit of their own
 
   // The section at one load, made ready again: the load is checked with
   // the rest.
@@ -131,9 +132,13 @@ struct Section {
 // The values, with None for those a circular section need not give (b, h
 // from D; r from its bars), and the request's parts as Python gives them.
 std::variant<Section, FaultTuple> makeSection(const py::dict& values, const py::dict& request,
-                                              const std::string& units) {
+                                              const std::string& units, const py::dict& inUnits) {
   Section section;
   section.units = unitsNamedOrThrow(units);
+  for (const auto& [name, how] : inUnits) {
+    const auto g = how.cast<std::tuple<std::string, std::string, double>>();
+    section.given[name.cast<std::string>()] = {std::get<0>(g), std::get<1>(g), std::get<2>(g)};
+  }
   SectionData& s = section.data;
   auto given = [&request](const char* name) {
     return request.contains(name) && !request[name].is_none()
@@ -230,9 +235,14 @@ std::variant<CurveResult, FaultTuple> curveOf(const Section& section, double loa
   checkLength(s, analysis, section.units);
   CurveResult out;
   out.units = section.units;
+  GivenUnits given = section.given;
+  if (!section.units.base()) {
+    given["P0"] = {"P0", section.units.text(Quantity::Force),
+                   section.units.from(Quantity::Force, 1)};
+  }
   {
     py::gil_scoped_release unlocked;
-    out.result = analyse(s, analysis);
+    out.result = analyse(s, analysis, given);
   }
   return out;
 }
@@ -307,6 +317,18 @@ py::tuple sweepOf(const Section& section, std::optional<std::vector<double>> loa
 
 // A table's header and rows as the batch reads them, with whether its
 // numbers have a decimal comma; ValueError when it cannot be read.
+// A keyword such as "fc_MPa" or "b_mm", as a batch column's name: mphi's
+// name, the factor to its unit and the unit as shown; None where it names
+// no value; ValueError for a unit mphi does not know.
+py::object valueUnit(const std::string& name) {
+  if (const std::string why = unknownUnitText(name); !why.empty()) throw py::value_error(why);
+  const SectionTable t = sectionTableOf({name}, {}, false);
+  for (const auto& [mphiName, column] : t.columns) {
+    if (!column.unit.empty()) return py::make_tuple(mphiName, column.factor, column.unit);
+  }
+  return py::none();
+}
+
 py::tuple readTable(const py::bytes& bytes) {
   const SectionTable table = parseSectionTable(bytes);
   if (!table.error.empty()) throw py::value_error(table.error);
@@ -359,6 +381,7 @@ PYBIND11_MODULE(_mphi, m) {
   m.attr("version") = kVersion;
   m.def("make_section", &makeSection);
   m.def("read_table", &readTable);
+  m.def("value_unit", &valueUnit);
   m.def("batch_rows", &batchRows);
   m.def("typed_columns", &typedColumns);
   m.def("batch_columns", [](const std::vector<std::string>& ran, const std::string& model,

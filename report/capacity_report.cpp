@@ -100,6 +100,23 @@ std::vector<std::string> beyondStability(const std::optional<double>& stability,
   return beyond;
 }
 
+std::string stabilityWarning(const DriftCapacity& c, std::vector<StateDrift> states) {
+  if (c.drift) states.push_back({"the drift capacity", *c.drift});
+  std::string names;
+  int count = 0;
+  for (const StateDrift& s : states) {
+    if (!c.stability || !(s.drift > *c.stability)) continue;
+    names += (names.empty() ? "" : ", ") + formatted("%s (%.3f %%)", s.name, 100 * s.drift);
+    ++count;
+  }
+  if (names.empty()) return {};
+  return names + (count == 1 ? " lies" : " lie") +
+         formatted(
+             " beyond the P-delta stability drift (%.3f %%): the column cannot carry its "
+             "load there",
+             100 * *c.stability);
+}
+
 std::string stabilityText(const DriftCapacity& c, std::vector<StateDrift> states) {
   const std::optional<double>& stability = c.stability;
   if (c.drift) states.push_back({"the drift capacity", *c.drift});

@@ -37,6 +37,11 @@ struct StateDrift {
 // there is one: the column cannot carry its load there.
 std::vector<std::string> beyondStability(const std::optional<double>& stability,
                                          const std::vector<StateDrift>& states);
+// "damage control (7.374 %), ultimate (7.374 %) lie beyond the P-delta
+// stability drift (5.660 %): the column cannot carry its load there", or
+// empty where none does.
+std::string stabilityWarning(const DriftCapacity& capacity, std::vector<StateDrift> states);
+
 // "  P-delta stability drift 5.123 % (V = (M - P0 delta)/L falls to zero):
 // beyond it, where the column cannot carry its load: ultimate", or that
 // the force stays positive; the drift capacity is among the states.

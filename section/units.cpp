@@ -179,6 +179,11 @@ const NamedUnit* findNamedUnit(Quantity quantity, const std::string& name) {
   return nullptr;
 }
 
+GivenUnit givenUnit(const GivenUnits& given, const std::string& name, const std::string& unit) {
+  const auto at = given.find(name);
+  return at == given.end() ? GivenUnit{name, unit, 1} : at->second;
+}
+
 std::string namedUnits(Quantity quantity) {
   std::string names;
   for (const NamedUnit& u : kNamedUnits) {

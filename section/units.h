@@ -4,6 +4,7 @@
 // shown in t-cm (the default), t-m, or si (kN, m, kN.m, MPa, 1/m).
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "section/section_data.h"
@@ -81,5 +82,21 @@ bool quantityOfUnit(const std::string& unit, Quantity& quantity);
 const NamedUnit* findNamedUnit(Quantity quantity, const std::string& name);
 // "mm, cm, m": the units a column of `quantity` may name.
 std::string namedUnits(Quantity quantity);
+
+// How the user gave a section value: the name it was given under
+// ("fc_MPa", "fc"), its unit as a message shows it ("MPa") and the factor
+// to mphi's unit.
+struct GivenUnit {
+  std::string name;
+  std::string unit;
+  double factor = 1;
+};
+// By mphi's names of the values; a value not in it was given as mphi takes
+// it, under its own name and in its own unit.
+using GivenUnits = std::map<std::string, GivenUnit>;
+
+// How `name`'s value was given (mphi's own name and unit where `given` has
+// none); `unit` is mphi's ("T/cm2").
+GivenUnit givenUnit(const GivenUnits& given, const std::string& name, const std::string& unit);
 
 }  // namespace mphi

@@ -1,5 +1,6 @@
 #include "sweep/load_sweep.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -70,6 +71,28 @@ TextTable sweepTable(const std::vector<LoadResult>& loads, Model model, const Un
 
 std::string sweepCsv(const std::vector<LoadResult>& loads, Model model, const Units& units) {
   return csvOf(sweepTable(loads, model, units));
+}
+
+std::vector<Warning> sweepWarnings(const std::vector<LoadResult>& loads, const Units& units) {
+  std::vector<Warning> out;
+  auto everywhere = [&loads](const Warning& w) {
+    return std::all_of(loads.begin(), loads.end(), [&w](const LoadResult& l) {
+      return std::any_of(l.result.warnings.begin(), l.result.warnings.end(),
+                         [&w](const Warning& o) { return o.text == w.text; });
+    });
+  };
+  for (const Warning& w : loads.empty() ? std::vector<Warning>{} : loads.front().result.warnings) {
+    if (w.field != "P0" && everywhere(w)) out.push_back(w);
+  }
+  for (std::size_t i = 0; i < loads.size(); ++i) {
+    for (const Warning& w : loads[i].result.warnings) {
+      if (w.field == "P0" || everywhere(w)) continue;
+      out.push_back({w.field, "load " + std::to_string(i + 1) +
+                                  " (P0 = " + loadText(loads[i].P0, units) + " " +
+                                  units.text(Quantity::Force) + "): " + w.text});
+    }
+  }
+  return out;
 }
 
 }  // namespace mphi

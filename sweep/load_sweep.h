@@ -31,6 +31,11 @@ std::vector<LoadResult> sweepLoads(const SectionData& section, const std::vector
                                    const Analysis& analysis, int jobs,
                                    const std::function<void(std::size_t)>& done);
 
+// The loads' warnings, each once: one every load shares as it is, the
+// others as "load 3 (P0 = 250 T): ...". The loads are the sweep's own, so
+// a load near the squash load is no slip to warn of.
+std::vector<Warning> sweepWarnings(const std::vector<LoadResult>& loads, const Units& units = {});
+
 // "load", "P0_T", "status", then the model's result columns; one row per
 // load.
 TextTable sweepTable(const std::vector<LoadResult>& loads, Model model, const Units& units = {});

@@ -2,12 +2,13 @@
 
 namespace mphi {
 
-std::string csvLine(const std::vector<std::string>& cells) {
+std::string csvLine(const std::vector<std::string>& cells, char separator) {
+  const std::string special = std::string(1, separator) + "\"\r\n";
   std::string line;
   for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) line += ',';
+    if (i > 0) line += separator;
     const std::string& c = cells[i];
-    if (c.find_first_of(",\"\r\n") == std::string::npos) {
+    if (c.find_first_of(special) == std::string::npos) {
       line += c;
       continue;
     }
@@ -18,9 +19,9 @@ std::string csvLine(const std::vector<std::string>& cells) {
   return line;
 }
 
-std::string csvOf(const TextTable& table) {
-  std::string csv = csvLine(table.header) + "\n";
-  for (const std::vector<std::string>& row : table.rows) csv += csvLine(row) + "\n";
+std::string csvOf(const TextTable& table, char separator) {
+  std::string csv = csvLine(table.header, separator) + "\n";
+  for (const std::vector<std::string>& row : table.rows) csv += csvLine(row, separator) + "\n";
   return csv;
 }
 

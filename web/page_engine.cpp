@@ -119,6 +119,9 @@ json modelAnswer(const SectionData& s, const SectionResult& r, const Units& u) {
     rows.push_back({f.group, f.label, f.id, f.value, f.digits, f.scale});
   }
   answer["figures"] = rows;
+  json warnings = json::array();
+  for (const Warning& w : r.warnings) warnings.push_back({{"field", w.field}, {"text", w.text}});
+  answer["warnings"] = warnings;
   json files = json::array();
   for (const PageFile& f : m.files) files.push_back({f.label, f.name, f.key});
   answer["files"] = files;

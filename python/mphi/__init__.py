@@ -22,14 +22,21 @@ import csv
 import io
 import json
 import os
+import warnings
 
 from . import _mphi
 
 __version__ = _mphi.version
-__all__ = ["Section", "Curve", "InvalidSection", "batch", "__version__"]
+__all__ = ["Section", "Curve", "InvalidSection", "DataWarning", "batch", "__version__"]
 
 # The words of a results table; every other result column is a number.
-_TEXT_COLUMNS = {"status", "end", "first_yield_by"}
+_TEXT_COLUMNS = {"status", "end", "first_yield_by", "mode", "shear_class", "warnings"}
+
+
+class DataWarning(UserWarning):
+    """Data that runs but looks wrong: a value far from real columns, a
+    load near the squash load, a drift past P-delta stability. The same
+    words as Curve.warnings and the tools' warnings."""
 
 
 class InvalidSection(ValueError):
@@ -99,16 +106,40 @@ class Section:
     "hoops", of dbcm at sccm; clearb1cm to the spiral's centre line; r is
     not used (the steel is the bars').
 
-    units: of the loads, lengths and figures, "t-cm", "t-m" or "si".
+    The values above are in mphi's own units (cm, T/cm2), whatever
+    `units` says. Any of them may instead be given in a unit of its own,
+    named after an underscore as in a batch table's columns: b_mm, h_m,
+    dcm_mm, fc_MPa, fy_MPa, Es_GPa, D_mm (lengths in mm, cm or m;
+    strengths in MPa, GPa or T/cm2). Warnings about such values name them
+    as they were given.
+
+    units: "t-cm", "t-m" or "si". It governs the load P0 and the column
+    length given to curve() and sweep(), and every figure returned; not
+    the values above.
 
     Raises InvalidSection for values the tools refuse, ValueError for
-    unknown units.
+    unknown units, TypeError for a keyword that names no value.
     """
 
     def __init__(self, b=None, h=None, r=None, dcm=None, clearb1cm=None, dbcm=None,
                  sccm=None, fc=None, fy=None, fsy=None, Es=None, bars_face=None,
                  bars_side=None, legs_b=None, legs_h=None, units="t-cm", shape=None, D=None,
-                 n_bars=None, transverse=None):
+                 n_bars=None, transverse=None, **in_units):
+        values = dict(b=b, h=h, r=r, dcm=dcm, clearb1cm=clearb1cm, dbcm=dbcm, sccm=sccm, fc=fc,
+                      fy=fy, fsy=fsy, Es=Es, D=D)
+        typed_in = {}
+        for key, value in in_units.items():
+            unit = _mphi.value_unit(key)
+            if unit is None:
+                raise TypeError("Section() got an unexpected keyword argument %r" % key)
+            name, factor, shown = unit
+            if values.get(name) is not None:
+                raise TypeError("Section(): %s is given twice, as %s and as %s" % (name, name, key))
+            values[name] = _number(key, value) * factor
+            typed_in[name] = (key, shown, factor)
+        b, h, r, D = values["b"], values["h"], values["r"], values["D"]
+        dcm, clearb1cm, dbcm, sccm = (values[n] for n in ("dcm", "clearb1cm", "dbcm", "sccm"))
+        fc, fy, fsy, Es = (values[n] for n in ("fc", "fy", "fsy", "Es"))
         if D is not None:
             D = _number("D", D)
             for name, side in (("b", b), ("h", h)):
@@ -129,7 +160,7 @@ class Section:
         self.legs_b, self.legs_h = counts["legs_b"], counts["legs_h"]
         self.shape, self.n_bars, self.transverse = shape, counts["n_bars"], transverse
         request = dict(counts, shape=shape, transverse=transverse)
-        self._native = _made(_mphi.make_section(self.values, request, units))
+        self._native = _made(_mphi.make_section(self.values, request, units, typed_in))
         self.units = units
 
     def __repr__(self):
@@ -146,7 +177,10 @@ class Section:
         Raises InvalidSection when the load, or bar counts with the spec
         model, cannot be taken.
         """
-        return Curve(_made(self._native.curve(_number("P0", P0), model, length)))
+        curve = Curve(_made(self._native.curve(_number("P0", P0), model, length)))
+        for text in curve.warnings:
+            warnings.warn(text, DataWarning, stacklevel=2)
+        return curve
 
     def sweep(self, loads=None, count=21, model="spec", length=None, jobs=None):
         """The section at many axial loads, as mphi-sweep: one row per load
@@ -223,6 +257,14 @@ class Curve:
         spec model's "caltrans" and "priestley", the assessment model's
         one (its figures at the top level, None when it does not exist)."""
         return json.loads(self._native.idealisation())
+
+    @property
+    def warnings(self):
+        """What is valid but suspect, as the tools warn of it: values far
+        from real columns (each named as it was given, with the likely
+        slip of unit), a load near the squash load, limit states past the
+        P-delta stability drift. A list of strings, empty when none."""
+        return self.to_dict()["warnings"]
 
     @property
     def drift(self):

@@ -72,7 +72,7 @@ def batch(table, client=None, partitions=None, model="spec", units="t-cm", lengt
             cluster.close()
 
     ran = sorted({name for answer in answers for name in answer[2]})
-    names = ["status"] + _mphi.batch_columns(ran, model, units)
+    names = ["status"] + _mphi.batch_columns(ran, model, units) + ["warnings"]
     cells = []
     for part_names, part_cells, _ in answers:
         where = [part_names.index(n) if n in part_names else -1 for n in names]

@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "", 1, "a, \"b\""},
         TableCase{"BlankLinesSkipped", kHeader + "\n\n1,2,3,4,5,6,7,8,9,10,11,12\n\n", "", 1, "12"},
         TableCase{"ShortRowFilled", kHeader + ",note\n1,2\n", "", 1, ""},
-        TableCase{"LongRow", kHeader + "\n1,2,3,4,5,6,7,8,9,10,11,12,13\n",
-                  "data row 1 has 13 cells, the header 12", 0, ""},
+        TableCase{"LongRowCutToTheHeader", kHeader + "\n1,2,3,4,5,6,7,8,9,10,11,12,13\n", "", 1,
+                  "12"},
         TableCase{"Empty", "", "no header row", 0, ""},
         TableCase{"EveryMissingColumnNamed", "b,H,Es\n1,2,3\n",
                   "required columns dcm, clearb1cm, dbcm, sccm, fc, fy, fsy, P0, r are missing", 0,
@@ -61,10 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "4,2;2,8;2100;100;0,02;\"a; b\"\n",
                   "", 1, "a; b"},
         TableCase{"UnclosedQuote", "b,h\n\"40,35\n",
-                  "malformed CSV: the file ends inside a quoted cell", 0, ""},
+                  "malformed CSV: the file ends inside a quoted cell (read as comma-separated: the "
+                  "header has commas outside quotes)",
+                  0, ""},
         TableCase{"StrayQuote", kHeader + "\n1,2,3\n4\"0,35\n",
-                  "malformed CSV at line 3: a stray quote (a quoted cell must be quoted whole)", 0,
-                  ""}),
+                  "malformed CSV at line 3: a stray quote (a quoted cell must be quoted whole) "
+                  "(read as comma-separated: the header has commas outside quotes)",
+                  0, ""},
+        TableCase{
+            "SemicolonsWithACommaInAQuotedHeader",
+            "\"Grid, axis\";b;h;dcm;clearb1cm;dbcm;sccm;fc;fy;fsy;Es;P0;r\nA-1;40;35;1,9;5;1,3;"
+            "10;0,21;4,2;2,8;2100;100;0,02\n",
+            "", 1, "0,02"},
+        TableCase{
+            "UnknownUnitsNamed", "b_in,h,dcm,clearb1cm,dbcm,sccm,fc_ksi,fy,fsy,Es,P0,r\n",
+            "required columns b, fc are missing; \"b_in\": in is not a unit of b (mm, cm, m); "
+            "\"fc_ksi\": ksi is not a unit of fc (MPa, GPa, T/cm2)",
+            0, ""}),
     [](const testing::TestParamInfo<TableCase>& info) { return info.param.name; });
 
 // Names in any case, with blanks around them or a unit in brackets or after

@@ -102,6 +102,29 @@ def test_refusals_name_the_field(change, at_curve, field, value, words):
         mphi.Section(**{**WORKED, **change}).curve(100, model="assessment")
 
 
+def test_values_in_units_of_their_own():
+    """b_mm, fc_MPa, Es_GPa as a batch table's columns name them: the same
+    section, and warnings that name the value as it was given."""
+    plain = mphi.Section(**WORKED).curve(100, model="assessment")
+    rest = {k: v for k, v in WORKED.items() if k not in ("b", "fc", "Es")}
+    ours = mphi.Section(**rest, b_mm=400, fc_MPa=0.21 / 0.0102, Es_GPa=2100 / 10.2).curve(
+        100, model="assessment")
+    # The same to a float's rounding of the converted strength.
+    assert ours.key_points["peak"]["M_Tcm"] == pytest.approx(plain.key_points["peak"]["M_Tcm"],
+                                                             rel=1e-6)
+    assert ours.warnings == []
+    no_fc = {k: v for k, v in WORKED.items() if k != "fc"}
+    square = dict(no_fc, b=50, h=50, dcm=2.5, Es=2040)
+    with pytest.warns(mphi.DataWarning, match=r"fc_MPa = 0.28 MPa is outside 10 to 120 MPa: "
+                                                r"is it in T/cm2\?"):
+        slip = mphi.Section(**square, fc_MPa=0.28).curve(3.5)
+    assert slip.warnings == ["fc_MPa = 0.28 MPa is outside 10 to 120 MPa: is it in T/cm2?"]
+    with pytest.raises(ValueError, match=r'"fc_ksi": ksi is not a unit of fc \(MPa, GPa, T/cm2\)'):
+        mphi.Section(**no_fc, fc_ksi=3)
+    with pytest.raises(TypeError, match="fc is given twice"):
+        mphi.Section(**WORKED, fc_MPa=20.6)
+
+
 @pytest.mark.parametrize("model", ["spec", "assessment"])
 def test_sweep_is_mphi_sweeps(model):
     ours = mphi.Section(**WORKED).sweep(model=model, jobs=2)
@@ -191,7 +214,7 @@ def test_any_table_through_both_paths(tmp_path, client, text):
     import mphi.dask
     path = tmp_path / "table.csv"
     path.write_text(text)
-    theirs = tool_table("mphi-batch", str(path), "--units", "si")
+    theirs = tool_table("mphi-batch", str(path), "--units", "si", "--csv-dialect", "comma")
     ours = mphi.batch(str(path), units="si")
     assert list(ours.columns) == list(theirs)
     for name in theirs:

@@ -110,6 +110,15 @@ sed 's/ 60 60 0.02/ 60 55 0.02/' circle.in >oval.in
 refuse "two diameters" 65 "mphi-report: oval.in: invalid section data: h = 55: a circular section has one diameter D" \
   --input oval.in --model assessment --shape circular --bars 12
 
+# Data that runs but looks wrong: a warning on standard error and in the
+# JSON, the figures still given.
+sed '3s/.*/9/' "$input" >nine.in  # main bars of 9 cm in a 35 cm section
+"$report" --input nine.in --json >nine.json 2>err
+check "a 9 cm bar" 0 $?
+want="dcm = 9 cm is more than a sixth of the section's smaller side (h = 35 cm): is it in mm?"
+[ "$(cat err)" = "mphi-report: warning: $want" ] || { echo "warning: $(cat err)"; failed=1; }
+grep -qF "\"$want\"" nine.json || { echo "no warning in the JSON"; failed=1; }
+
 # A load beyond the section: no figures, and why.
 sed 's/^100$/500/' "$input" >heavy.in
 "$report" --input heavy.in --json >heavy.json

@@ -96,6 +96,13 @@ check((await page.$eval("#field-L .unit", e => e.textContent)) === "m", "L's uni
 check(await open("?units=si&L=200") === "refused", "L = 200 m was not refused");
 check((await page.$eval("#field-L .error", e => e.textContent)).includes(
       "L = 200 m is 571 times the section depth h = 0.35 m"), "the reason at L");
+// Data that runs but looks wrong: a warning, at its field too.
+check(await open("?dcm=9") === "done", "a 9 cm bar did not compute");
+check((await page.$eval("#end", e => e.textContent)).includes(
+      "Warning: dcm = 9 cm is more than a sixth of the section's smaller side (h = 35 cm): is it in mm?"),
+      "no warning of the bar");
+check((await page.$eval("#field-dcm .warned", e => e.textContent)).includes("a sixth"),
+      "the warning at dcm");
 // The results in si: kN.m for T.cm, 9.81 kN for a ton.
 check(await open("?units=si") === "done", "si did not compute");
 check(near(await figure("Mu"), 2107.559 * 0.0981, 5e-4), "Mu in kN.m");

@@ -20,7 +20,7 @@ int fail(const std::string& message, int status) {
 }
 
 struct Wanted {
-  std::string table, csv, outDir, loads;
+  std::string table, csv, outDir, loads, dialect;
   int jobs = mphi::defaultJobs();
   mphi::AnalysisOptions analysis;
 };
@@ -34,25 +34,47 @@ void addOptions(CLI::App& app, Wanted& w) {
   app.add_option("--loads", w.loads,
                  "run every row at each load (tons; kN with --units si) in place of its P0")
       ->type_name("P1,P2,...");
+  app.add_option("--csv-dialect", w.dialect,
+                 "write the results comma-separated with decimal points, or semicolon-separated "
+                 "with decimal commas (default: as the table is written)")
+      ->check(CLI::IsMember({"comma", "semicolon"}))
+      ->type_name("comma|semicolon");
   app.add_option("--jobs", w.jobs, "threads (default: the machine's cores)")
       ->check(CLI::Range(1, 1024));
   mphi::addAnalysisOptions(app, w.analysis);
   mphi::addVersion(app, kTool);
 }
 
-// The SECTION files, then the results.
-int writeResults(const Wanted& w, const mphi::BatchResult& result) {
+// "2 of 7 rows refused: data rows 2, 5; see the status column in out.csv".
+std::string refusedLine(const Wanted& w, const mphi::BatchResult& result) {
+  std::string rows;
+  for (std::size_t i = 0; i < result.refusedRows.size() && i < 20; ++i) {
+    rows += (i == 0 ? "" : ", ") + std::to_string(result.refusedRows[i]);
+  }
+  if (result.refusedRows.size() > 20) rows += ", ...";
+  const std::size_t all = result.tableRows;
+  return std::to_string(result.refused) + " of " + std::to_string(all) +
+         (all == 1 ? " row" : " rows") + " refused: data " +
+         (result.refused == 1 ? "row " : "rows ") + rows + "; see the status column in " +
+         (w.csv.empty() ? "the results" : w.csv);
+}
+
+// The SECTION files, then the results in `separator`'s dialect.
+int writeResults(const Wanted& w, const mphi::BatchResult& result, char separator) {
   mphi::Outputs out{kTool};
   for (const mphi::SectionFileOut& s : result.sections) {
     if (!mphi::writeInFolder(out, w.outDir + "/" + s.folder, "SECTION", s.bytes)) break;
   }
+  const std::string csv = mphi::csvOf(result.table, separator);
   if (w.csv.empty()) {
-    mphi::printOutput(out, "the results", mphi::csvOf(result.table));
+    mphi::printOutput(out, "the results", csv);
   } else {
-    mphi::writeOutput(out, w.csv, mphi::csvOf(result.table));
+    mphi::writeOutput(out, w.csv, csv);
   }
   if (out.status != 0) return out.status;
-  return result.refused > 0 ? mphi::kExitRowsRefused : 0;
+  if (result.refused == 0) return 0;
+  std::cerr << kTool << ": " << refusedLine(w, result) << "\n";
+  return mphi::kExitRowsRefused;
 }
 
 }  // namespace
@@ -66,8 +88,11 @@ int main(int argc, char** argv) {
       "model, bars_face, bars_side and L columns set a row's model, explicit bars and column\n"
       "length in place of the options; L is in the length of --units (cm; m with t-m or si)\n"
       "or in the unit its name gives (L_mm).\n"
-      "Exit status: 0 every row ran; 3 some row was refused (its status says why); 2 the\n"
-      "table cannot be read or bad arguments; 1 a file could not be written.",
+      "The results are written as the table is (commas, or semicolons with decimal commas)\n"
+      "unless --csv-dialect says otherwise.\n"
+      "Exit status: 0 every row ran; 3 some row was refused (its status says why, and a line\n"
+      "on standard error counts them); 2 the table cannot be read or bad arguments; 1 a file\n"
+      "could not be written.",
       kTool};
   Wanted w;
   addOptions(app, w);
@@ -90,11 +115,12 @@ int main(int argc, char** argv) {
   const mphi::SectionTable table = mphi::parseSectionTable(bytes);
   if (!table.error.empty()) return fail(w.table + ": " + table.error, mphi::kExitUsage);
 
+  request.decimalComma = w.dialect.empty() ? table.decimalComma : w.dialect == "semicolon";
   request.sectionFiles = !w.outDir.empty();
   request.jobs = w.jobs;
   const mphi::Progress progress = mphi::startProgress("sections", mphi::analysesOf(table, request));
   request.done = [&progress](std::size_t done) { mphi::showProgress(progress, done); };
   const mphi::BatchResult result = mphi::runBatch(table, request);
   mphi::endProgress(progress);
-  return writeResults(w, result);
+  return writeResults(w, result, request.decimalComma ? ';' : ',');
 }

@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
     return status;
   }
   const std::string heading = w.input.empty() ? w.file : w.input;
+  mphi::warnAll(kTool, r.warnings);
   mphi::printOutput(out, "the summary",
                     w.json
                         ? mphi::resultJson(r, units)

@@ -147,5 +147,6 @@ int main(int argc, char** argv) {
       mphi::sweepLoads(in.section, loads, analysis, w.jobs,
                        [&](std::size_t done) { mphi::showProgress(progress, done); });
   mphi::endProgress(progress);
+  mphi::warnAll(kTool, mphi::sweepWarnings(results, units));
   return writeResults(w, in.section, results, analysis.model, units, design);
 }
