@@ -152,7 +152,7 @@ PreparedRow prepareRow(const SectionTable& t, std::size_t index, const BatchRequ
   std::optional<Fault> fault = prepareSection(p.section);
   if (!fault) fault = checkAnalysis(p.section, p.analysis);
   if (fault) {
-    p.refusal = invalidDataText(*fault, p.section);
+    p.refusal = invalidDataText(*fault, p.section, p.given);
     return p;
   }
   p.refusal = lengthRefusal(t, request.units, p, !isBlank(texts.length));

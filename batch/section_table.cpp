@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <optional>
 
 #include "section/section_values.h"
@@ -200,6 +201,12 @@ std::string cellProblem(const SectionTable& table, const std::string& cell) {
     return "has a point in a table of decimal commas: is it a decimal point or a thousands "
            "separator? Write it without the point, or with a comma for the decimals";
   }
+  std::string text = cell;
+  if (table.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
+  double number = 0;
+  if (readNumberToken(text, number) && std::isfinite(number)) {
+    return "is beyond the range of the analysis's numbers (about 3.4e38 at most)";
+  }
   return "is not a number";
 }
 
@@ -210,11 +217,12 @@ bool readCell(const SectionTable& table, const TableColumn& column, const std::s
   if (table.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
   // In mphi's own unit a cell reads as mphi reads its input: straight to
   // the nearest float; in another, the double is converted, then stored.
-  if (column.factor == 1) return readNumberToken(text, value);
+  // A number past a float's range is refused as typed, not as Infinity.
+  if (column.factor == 1) return readNumberToken(text, value) && std::isfinite(value);
   double number = 0;
   if (!readNumberToken(text, number)) return false;
   value = static_cast<float>(number * column.factor);
-  return true;
+  return std::isfinite(value);
 }
 
 }  // namespace mphi

@@ -22,8 +22,12 @@ int failWith(const std::string& tool, const std::string& message, int status);
 // Writes "TOOL: warning: text" on standard error for each warning.
 void warnAll(const std::string& tool, const std::vector<Warning>& warnings);
 
-// The same with the hint of a value typed in the wrong unit, where one is:
-// "...; fc is in T/cm2 (0.28, not 28)".
-std::string invalidDataText(const Fault& fault, const SectionData& section);
+// The same with the hint of a value typed in the wrong unit, where one is,
+// and every given value with its unit, named as typed (`given`): "r = 2:
+// main steel area exceeds ...; r is a ratio (0.02, not 2)". Where the slip
+// made a derived constant fail, the user's value and the hint come first:
+// "fc = 28 T/cm2: fc is in T/cm2 (0.28, not 28); that makes rcc = ...".
+std::string invalidDataText(const Fault& fault, const SectionData& section,
+                            const GivenUnits& given = {});
 
 }  // namespace mphi

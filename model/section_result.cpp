@@ -37,7 +37,7 @@ std::vector<Warning> dataWarnings(const SectionResult& r, const GivenUnits& give
   std::vector<Warning> w = plausibilityWarnings(s, given);
   const double Po = squashLoad(s, r.curve);
   const GivenUnit load = givenUnit(given, "P0", "T");
-  if (s.P0 > 0.8 * Po) {
+  if (s.P0 > 0.8 * Po && computed(r.reported.curve)) {  // beyond Po, the status says it
     w.push_back({"P0", givenText(load, s.P0) + " is beyond 0.8 Po = " +
                            givenAmount(load, 0.8 * Po) + " (Po = " + givenAmount(load, Po) +
                            ", the squash load): the column is near crushing under its load "

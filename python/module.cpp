@@ -43,8 +43,13 @@ namespace {
 // with it.
 using FaultTuple = std::tuple<std::string, std::string, std::string, std::string>;
 
-FaultTuple faultTuple(const Fault& fault, const SectionData& section) {
-  return {fault.field, fault.value, fault.reason, invalidDataText(fault, section)};
+// The refusal as Python raises it: the field and value the user gave where
+// a value typed in the wrong unit made a derived constant fail.
+FaultTuple faultTuple(const Fault& fault, const SectionData& section,
+                      const GivenUnits& given = {}) {
+  const std::optional<Fault> slip = unitSlip(section, given);
+  const Fault& named = slip && findSectionValue(fault.field) == nullptr ? *slip : fault;
+  return {named.field, named.value, named.reason, invalidDataText(fault, section, given)};
 }
 
 Units unitsNamedOrThrow(const std::string& name) {
@@ -93,7 +98,15 @@ void checkLength(const SectionData& s, const Analysis& analysis, const Units& un
 // A value as mphi reads it from its input: the number's shortest decimal
 // text, read to the nearest float by mphi's own reader.
 bool readValue(double value, float& out) {
-  return std::isfinite(value) && readNumberToken(doubleText(value), out);
+  return std::isfinite(value) && readNumberToken(doubleText(value), out) && std::isfinite(out);
+}
+
+// Why a value cannot be read: past a float's range, named as given, or no
+// number at all.
+const char* unreadable(double value) {
+  return std::isfinite(value) ? "the value is beyond the range of the analysis's numbers (about "
+                                "3.4e38 at most)"
+                              : "the value is not a number";
 }
 
 // A load in the units' force stored in tons as the tools store one: in
@@ -117,8 +130,8 @@ struct Section {
   std::variant<SectionData, FaultTuple> atLoad(double load) const {
     SectionData s = data;
     s.P0 = storedLoad(load, units);
-    if (!std::isfinite(load)) return faultTuple(faultOf("P0", load, "the load is not a number"), s);
-    if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
+    if (!std::isfinite(s.P0)) return faultTuple(faultOf("P0", load, unreadable(load)), s);
+    if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s, given);
     return s;
   }
 
@@ -164,10 +177,10 @@ std::variant<Section, FaultTuple> makeSection(const py::dict& values, const py::
     if (std::string(v->name) == "P0") continue;  // each curve's own
     const double value = values[v->name].cast<double>();
     if (!readValue(value, s.*v->member)) {
-      return faultTuple(faultOf(v->name, value, "the value is not a number"), s);
+      return faultTuple(faultOf(v->name, value, unreadable(value)), s);
     }
   }
-  if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s);
+  if (std::optional<Fault> fault = prepareSection(s)) return faultTuple(*fault, s, section.given);
   // Checked by every model that takes it all; one that takes no bars, or
   // not the shape, refuses them when a curve is asked of it.
   for (const ModelEntry& m : modelTable()) {
@@ -175,7 +188,7 @@ std::variant<Section, FaultTuple> makeSection(const py::dict& values, const py::
     Analysis a = section.request;
     a.model = m.model;
     std::optional<Fault> fault = checkAnalysis(s, a);
-    if (fault && fault->field != "shape") return faultTuple(*fault, s);
+    if (fault && fault->field != "shape") return faultTuple(*fault, s, section.given);
   }
   return section;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "section/plausibility.h"
+
 namespace mphi {
 namespace {
 
@@ -260,7 +262,7 @@ std::vector<const SectionValue*> givenValues() {
   return given;
 }
 
-std::optional<Fault> unitSlip(const SectionData& s) {
+std::optional<Fault> unitSlip(const SectionData& s, const GivenUnits& given) {
   // Beyond these no concrete, steel or bar is made: 150 MPa, 2 GPa, a
   // 10 cm bar; a ratio above 1 is a percentage.
   const struct {
@@ -274,8 +276,16 @@ std::optional<Fault> unitSlip(const SectionData& s) {
                 {"dcm", 10, "dcm is in cm (1.9, not 19)"},
                 {"r", 1, "r is a ratio (0.02, not 2)"}};
   for (const auto& slip : kSlips) {
-    const double v = s.*findSectionValue(slip.name)->member;
-    if (v > slip.most) return faultOf(slip.name, v, slip.hint);
+    const SectionValue& value = *findSectionValue(slip.name);
+    const double v = s.*value.member;
+    if (!(v > slip.most)) continue;
+    const GivenUnit g = givenUnit(given, slip.name, value.unit);
+    if (g.factor == 1) {
+      return Fault{slip.name, valueText(v) + (g.unit.empty() ? "" : " " + g.unit), slip.hint};
+    }
+    // Typed in a unit of its own, the hint is in that unit.
+    return Fault{g.name, valueText(v / g.factor) + " " + g.unit,
+                 "beyond anything real (at most " + givenAmount(g, slip.most) + ")"};
   }
   return std::nullopt;
 }

@@ -9,6 +9,7 @@
 
 #include "section/fault.h"
 #include "section/section_data.h"
+#include "section/units.h"
 
 namespace mphi {
 
@@ -46,8 +47,10 @@ std::vector<const SectionValue*> givenValues();
 const SectionValue* findSectionValue(const std::string& name);
 
 // A given value far beyond anything real in its unit, as when fc is typed
-// in MPa: the value and a hint such as "fc is in T/cm2 (0.28, not 28)".
-// None when every value is plausible; the data check decides the rest.
-std::optional<Fault> unitSlip(const SectionData& section);
+// in MPa: the value with its unit and a hint such as "fc is in T/cm2
+// (0.28, not 28)"; for a value typed in a unit of its own (`given`), named
+// as typed and bounded in that unit. None when every value is plausible;
+// the data check decides the rest.
+std::optional<Fault> unitSlip(const SectionData& section, const GivenUnits& given = {});
 
 }  // namespace mphi

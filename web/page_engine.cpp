@@ -151,6 +151,11 @@ std::string readValues(const json& request, bool circle, SectionData& s) {
     if (!readNumberToken(text, s.*v->member)) {
       return refusal(v->name, "\"" + text + "\" is not a number");
     }
+    if (!std::isfinite(s.*v->member)) {  // named as typed, not as Infinity
+      return refusal(v->name, "\"" + text +
+                                  "\" is beyond the range of the analysis's numbers (about 3.4e38 "
+                                  "at most)");
+    }
     if (circle && side && !isBlank(D) && s.*v->member != diameter) {
       return refusal(v->name, "\"" + text + "\" is not D = " + trimmed(D) +
                                   ": a circular section has one diameter");

@@ -97,6 +97,15 @@ for f in si.csv mm.csv; do
   sed -n 2p $f | grep -q ',1.274921530735216,' || { echo "$f: 2 m is not 200 cm: $(sed -n 2p $f)"; failed=1; }
 done
 
+# Messages lead with the value as the user typed it, in its unit: an MPa
+# column's slip bounded in MPa, a number past a float's range as typed, a
+# derived constant after the value that made it fail.
+"$batch" "$here/messages.csv" --csv messages-out.csv 2>/dev/null
+expect_line messages-out.csv 2 ',invalid section data: fy (MPa) = 420000 MPa (4284 T/cm2): main bar yield strength must be at most 100 T/cm2; beyond anything real (at most 1961 MPa),'
+expect_line messages-out.csv 3 ',"data row 2, column P0_kN: ""1e308"" is beyond the range of the analysis'
+expect_line messages-out.csv 4 ',invalid section data: P0_kN = 1e+12 kN (1.019368e+11 T): axial load far beyond the section'
+expect_line messages-out.csv 5 ',"invalid section data: fc = 28 T/cm2: fc is in T/cm2 (0.28, not 28); that makes rcc = -0.2402634: the confined-concrete law is undefined'
+
 # A European spreadsheet: semicolons, decimal commas, units in the names:
 # the worked example again, to the last digit of its moments.
 "$batch" "$here/european.csv" >eu.csv

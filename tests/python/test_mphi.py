@@ -86,9 +86,11 @@ def test_section_text_is_mphis_bytes(tmp_path):
 
 @pytest.mark.parametrize("change,at_curve,field,value,words", [
     (dict(r=2), False, "r", "2", "r is a ratio (0.02, not 2)"),
-    (dict(fc=28), False, "rcc", None, "; fc is in T/cm2 (0.28, not 28)"),
+    (dict(fc=28), False, "fc", "28 T/cm2",
+     "fc = 28 T/cm2: fc is in T/cm2 (0.28, not 28); that makes rcc = "),
     (dict(b="forty"), False, "b", "forty", "is not a number"),
     (dict(h=float("nan")), False, "h", "NaN", "is not a number"),
+    (dict(h=1e308), False, "h", "1e+308", "beyond the range of the analysis's numbers"),
     (dict(bars_face=3), True, "bars_face", "3", "for the assessment model"),
     (dict(bars_face=2.5), False, "bars_face", "2.5", ""),
 ])

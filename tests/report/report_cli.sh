@@ -80,7 +80,7 @@ refuse "assessment from SECTION" 2 "mphi-report: --model assessment needs --inpu
 refuse "half a bar" 2 "mphi-report: --bars-face 2.5: the number of bars must be a whole number" \
   --input "$input" --model assessment --bars-face 2.5
 sed '3s/.*/25/' "$input" >thick.in  # main bars of 25 cm
-refuse "bars that do not fit" 65 "mphi-report: thick.in: invalid section data: clearb1cm = 5: the bars do not fit" \
+refuse "bars that do not fit" 65 "mphi-report: thick.in: invalid section data: clearb1cm = 5 cm: the bars do not fit" \
   --input thick.in --model assessment
 
 # A circular column (the bridge column: D = 60 cm, 12 bars, a spiral), and
@@ -107,7 +107,7 @@ refuse "three bars" 2 "mphi-report: --bars 3: a circular section needs at least 
 refuse "no bar count" 2 "mphi-report: --bars: a circular section needs its number of bars" \
   --input circle.in --model assessment --shape circular
 sed 's/ 60 60 0.02/ 60 55 0.02/' circle.in >oval.in
-refuse "two diameters" 65 "mphi-report: oval.in: invalid section data: h = 55: a circular section has one diameter D" \
+refuse "two diameters" 65 "mphi-report: oval.in: invalid section data: h = 55 cm: a circular section has one diameter D" \
   --input oval.in --model assessment --shape circular --bars 12
 
 # Data that runs but looks wrong: a warning on standard error and in the

@@ -50,12 +50,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PageCase{"RatioInPerCent", "r", "2", "r",
                              "invalid section data: r = 2: main steel"},
                     PageCase{"DecimalComma", "fc", "0,21", "fc", "\"0,21\" is not a number"},
-                    PageCase{"NarrowSection", "b", "11", "b", "invalid section data: b = 11:"},
-                    PageCase{"OverConfined", "fsy", "500", "fsy", "invalid section data: fcc = -"},
+                    PageCase{"NarrowSection", "b", "11", "b", "invalid section data: b = 11 cm:"},
+                    PageCase{"OverConfined", "fsy", "500", "fsy",
+                             "invalid section data: fsy = 500 T/cm2: fsy is in T/cm2 (2.8, not "
+                             "280); that makes fcc = -"},
                     PageCase{"ConcreteInMegapascals", "fc", "28", "fc",
-                             "invalid section data: rcc = -0.2416047: the confined-concrete law "
-                             "is undefined"},
-                    PageCase{"NoLength", "L", "-3", "L", "\"-3\" is not a positive length"}),
+                             "invalid section data: fc = 28 T/cm2: fc is in T/cm2 (0.28, not "
+                             "28); that makes rcc = -0.2416047: the confined-concrete law is "
+                             "undefined"},
+                    PageCase{"NoLength", "L", "-3", "L", "\"-3\" is not a positive length"},
+                    PageCase{"PastAFloat", "P0", "1e308", "P0",
+                             "\"1e308\" is beyond the range of the analysis's numbers"}),
     [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
 // Scripts send numbers, not only the form's texts; anything else is an
