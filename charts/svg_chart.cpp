@@ -69,26 +69,31 @@ std::string lineSvg(double x1, double y1, double x2, double y2, const std::strin
          num(y2) + "\" " + style + "/>\n";
 }
 
-std::string markerSvg(Shape shape, double x, double y, const std::string& colour) {
+// A marker `k` times its usual size.
+std::string markerSvg(Shape shape, double x, double y, const std::string& colour, double k = 1) {
   const std::string stroke = "fill=\"white\" stroke=\"" + colour + "\" stroke-width=\"2\"";
   switch (shape) {
     case Shape::None:
       return {};
     case Shape::Circle:
-      return "<circle cx=\"" + num(x) + "\" cy=\"" + num(y) + "\" r=\"5\" " + stroke + "/>\n";
+      return "<circle cx=\"" + num(x) + "\" cy=\"" + num(y) + "\" r=\"" + num(5 * k) + "\" " +
+             stroke + "/>\n";
     case Shape::Square:
-      return "<rect x=\"" + num(x - 4.5) + "\" y=\"" + num(y - 4.5) +
-             "\" width=\"9\" height=\"9\" " + stroke + "/>\n";
+      return "<rect x=\"" + num(x - 4.5 * k) + "\" y=\"" + num(y - 4.5 * k) + "\" width=\"" +
+             num(9 * k) + "\" height=\"" + num(9 * k) + "\" " + stroke + "/>\n";
     case Shape::Triangle:
-      return "<polygon points=\"" + num(x) + "," + num(y - 6) + " " + num(x + 5.5) + "," +
-             num(y + 4) + " " + num(x - 5.5) + "," + num(y + 4) + "\" " + stroke + "/>\n";
-    case Shape::Diamond:
-      return "<polygon points=\"" + num(x) + "," + num(y - 6) + " " + num(x + 6) + "," + num(y) +
-             " " + num(x) + "," + num(y + 6) + " " + num(x - 6) + "," + num(y) + "\" " + stroke +
+      return "<polygon points=\"" + num(x) + "," + num(y - 6 * k) + " " + num(x + 5.5 * k) + "," +
+             num(y + 4 * k) + " " + num(x - 5.5 * k) + "," + num(y + 4 * k) + "\" " + stroke +
              "/>\n";
-    case Shape::Cross:
-      return lineSvg(x - 5, y - 5, x + 5, y + 5, "stroke=\"" + colour + "\" stroke-width=\"2\"") +
-             lineSvg(x - 5, y + 5, x + 5, y - 5, "stroke=\"" + colour + "\" stroke-width=\"2\"");
+    case Shape::Diamond:
+      return "<polygon points=\"" + num(x) + "," + num(y - 6 * k) + " " + num(x + 6 * k) + "," +
+             num(y) + " " + num(x) + "," + num(y + 6 * k) + " " + num(x - 6 * k) + "," + num(y) +
+             "\" " + stroke + "/>\n";
+    case Shape::Cross: {
+      const std::string style = "stroke=\"" + colour + "\" stroke-width=\"2\"";
+      return lineSvg(x - 5 * k, y - 5 * k, x + 5 * k, y + 5 * k, style) +
+             lineSvg(x - 5 * k, y + 5 * k, x + 5 * k, y - 5 * k, style);
+    }
   }
   return {};
 }
@@ -113,13 +118,32 @@ void dropLastCharacter(std::string& text) {
   if (!text.empty()) text.pop_back();
 }
 
-// Shortens a text that cannot fit `width` at `size`, ending it with "…".
-std::string fitted(const std::string& text, double size, double width) {
-  if (textWidth(text, size) <= width) return text;
-  const std::string ellipsis = "\xE2\x80\xA6";
-  std::string t = text;
-  while (!t.empty() && textWidth(t + ellipsis, size) > width) dropLastCharacter(t);
-  return t + ellipsis;
+// A text in lines that each fit `width` at `size`, broken at blanks; a
+// word longer than a line is broken where it must be. Nothing is cut.
+std::vector<std::string> wrapped(const std::string& text, double size, double width) {
+  std::vector<std::string> lines(1);
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    std::string word = text.substr(at, end - at);
+    at = end + 1;
+    const std::string joined = lines.back().empty() ? word : lines.back() + " " + word;
+    if (textWidth(joined, size) <= width) {
+      lines.back() = joined;
+      continue;
+    }
+    if (!lines.back().empty()) lines.emplace_back();
+    while (textWidth(word, size) > width) {  // a word wider than a line
+      std::string head = word;
+      while (head.size() > 1 && textWidth(head, size) > width) dropLastCharacter(head);
+      lines.back() = head;
+      lines.emplace_back();
+      word = word.substr(head.size());
+    }
+    lines.back() = word;
+  }
+  return lines;
 }
 
 // Where one panel's parts go, worked out before anything is drawn.
@@ -170,8 +194,11 @@ Layout layoutPanel(const Panel& p, double top) {
   l.top = top;
   l.bottom = top + kFrameHeight;
   l.y = fittingAxis(ys.low - (ys.low < 0 ? pad : 0), ys.high + pad, kFrameHeight, false);
-  // Left: the vertical title, then the tick labels.
-  l.left = kMargin + kAxisTitleSize + 8 + widestTick(l.y) + 6;
+  // Left: the vertical title (in as many lines as it takes), then the
+  // tick labels.
+  const double titleLines = static_cast<double>(
+      wrapped(axisTitle(p.yName, p.yUnit, l.y.power), kAxisTitleSize, kFrameHeight).size());
+  l.left = kMargin + titleLines * (kAxisTitleSize + 2) + 6 + widestTick(l.y) + 6;
   double rightMargin = 24;
   for (int pass = 0; pass < 3; ++pass) {
     l.right = kWidth - rightMargin;
@@ -191,9 +218,14 @@ double drawLegend(const std::vector<LegendEntry>& entries, double firstBaseline,
   double x = kMargin + 4, baseline = firstBaseline;
   for (const LegendEntry& e : entries) {
     const double swatch = e.line ? lineSwatch : markerSwatch;
-    const std::string text = fitted(e.text, kLegendSize, kWidth - 2 * kMargin - swatch - 8);
-    const double width = swatch + 6 + textWidth(text, kLegendSize);
-    if (x > kMargin + 4 && x + width > kWidth - kMargin) {
+    // A text too long for a row wraps onto rows of its own.
+    const std::vector<std::string> lines =
+        wrapped(e.text, kLegendSize, kWidth - 2 * kMargin - swatch - 10);
+    double width = 0;
+    for (const std::string& line : lines) {
+      width = std::max(width, swatch + 6 + textWidth(line, kLegendSize));
+    }
+    if (x > kMargin + 4 && (lines.size() > 1 || x + width > kWidth - kMargin)) {
       x = kMargin + 4;
       baseline += kLegendRow;
     }
@@ -204,11 +236,41 @@ double drawLegend(const std::vector<LegendEntry>& entries, double firstBaseline,
                          (e.dash.empty() ? "" : " stroke-dasharray=\"" + e.dash + "\""));
     }
     svg += markerSvg(e.shape, x + swatch / 2, mid, e.colour);
-    labels.push_back(
-        {x + swatch + 6, baseline, text, kLegendSize, Anchor::Start, false, " class=\"legend\""});
-    x += width + gap;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (i > 0) baseline += kLegendRow;
+      labels.push_back({x + swatch + 6, baseline, lines[i], kLegendSize, Anchor::Start, false,
+                        " class=\"legend\""});
+    }
+    x = lines.size() > 1 ? kWidth : x + width + gap;  // the next entry on a row of its own
   }
   return baseline;
+}
+
+// The markers, nested where they fall together, and their notes clear of
+// one another.
+void drawMarkers(const std::vector<Marker>& markers, const Layout& l, std::string& svg,
+                 std::vector<Label>& labels) {
+  std::vector<Box> notes;
+  for (std::size_t i = 0; i < markers.size(); ++i) {
+    const Marker& m = markers[i];
+    const double x = l.px(m.x), y = l.py(m.y);
+    int later = 0;
+    for (std::size_t j = i + 1; j < markers.size(); ++j) {
+      later += std::hypot(l.px(markers[j].x) - x, l.py(markers[j].y) - y) < 4;
+    }
+    svg += markerSvg(m.shape, x, y, m.colour, 1 + 0.7 * later);
+    if (m.note.empty()) continue;
+    Label note{x + 9, y - 7, m.note, kTickSize, Anchor::Start, false, " class=\"note\""};
+    for (int tries = 0; tries < 12; ++tries) {
+      const Box b = labelBox(note);
+      if (std::none_of(notes.begin(), notes.end(), [&b](const Box& o) { return overlaps(b, o); })) {
+        break;
+      }
+      note.y += kTickSize + 2;
+    }
+    notes.push_back(labelBox(note));
+    labels.push_back(note);
+  }
 }
 
 // Draws one panel from `top`; returns the baseline of its lowest label.
@@ -230,36 +292,56 @@ double drawPanel(const Panel& p, double top, std::string& svg, std::vector<Label
          num(l.right - l.left) + "\" height=\"" + num(l.bottom - l.top) +
          "\" fill=\"none\" stroke=\"black\" stroke-width=\"1.2\"/>\n";
   if (l.y.low < 0) svg += lineSvg(l.left, l.py(0), l.right, l.py(0), "stroke=\"black\"");
-  const double titleX = kMargin + kAxisTitleSize * kAscent;
-  labels.push_back(
-      {(l.left + l.right) / 2, l.bottom + 40,
-       fitted(axisTitle(p.xName, p.xUnit, l.x.power), kAxisTitleSize, l.right - l.left),
-       kAxisTitleSize, Anchor::Middle, false, " class=\"axis-title\""});
-  labels.push_back({titleX, (l.top + l.bottom) / 2,
-                    fitted(axisTitle(p.yName, p.yUnit, l.y.power), kAxisTitleSize, kFrameHeight),
-                    kAxisTitleSize, Anchor::Middle, true, " class=\"axis-title\""});
+  double titleX = kMargin + kAxisTitleSize * kAscent;
+  for (const std::string& line :
+       wrapped(axisTitle(p.yName, p.yUnit, l.y.power), kAxisTitleSize, kFrameHeight)) {
+    labels.push_back({titleX, (l.top + l.bottom) / 2, line, kAxisTitleSize, Anchor::Middle, true,
+                      " class=\"axis-title\""});
+    titleX += kAxisTitleSize + 2;
+  }
+  double below = l.bottom + 40;
+  for (const std::string& line :
+       wrapped(axisTitle(p.xName, p.xUnit, l.x.power), kAxisTitleSize, l.right - l.left)) {
+    labels.push_back({(l.left + l.right) / 2, below, line, kAxisTitleSize, Anchor::Middle, false,
+                      " class=\"axis-title\""});
+    below += kAxisTitleSize + 4;
+  }
+  below -= kAxisTitleSize + 4;  // the last title line's baseline
 
   if (!p.empty.empty()) {
-    labels.push_back({(l.left + l.right) / 2, (l.top + l.bottom) / 2,
-                      fitted(p.empty, kLegendSize, l.right - l.left - 20), kLegendSize,
-                      Anchor::Middle, false, " class=\"empty\""});
+    const std::vector<std::string> lines = wrapped(p.empty, kLegendSize, l.right - l.left - 20);
+    double y = (l.top + l.bottom) / 2 - (static_cast<double>(lines.size()) - 1) * kLegendRow / 2;
+    for (const std::string& line : lines) {
+      labels.push_back({(l.left + l.right) / 2, y, line, kLegendSize, Anchor::Middle, false,
+                        " class=\"empty\""});
+      y += kLegendRow;
+    }
   }
+  std::vector<std::string> drawn;  // each series' points as drawn
   for (const Series& s : p.series) {
     std::string points;
     for (std::size_t i = 0; i < s.x.size() && i < s.y.size(); ++i) {
       if (!std::isfinite(s.x[i]) || !std::isfinite(s.y[i])) continue;
       points += num(l.px(s.x[i])) + "," + num(l.py(s.y[i])) + " ";
     }
+    drawn.push_back(points);
+  }
+  for (std::size_t i = 0; i < p.series.size(); ++i) {
+    const Series& s = p.series[i];
+    std::string points = drawn[i];
     if (points.empty()) continue;
     points.pop_back();
+    // Beneath a later series on the same points, wider, so both show.
+    const bool covered =
+        std::find(drawn.begin() + static_cast<long>(i) + 1, drawn.end(), drawn[i]) != drawn.end();
     svg += "<polyline class=\"" + s.className + "\" fill=\"none\" stroke=\"" + s.colour +
-           "\" stroke-width=\"" + num(s.width) + "\"" +
+           "\" stroke-width=\"" + num(covered ? s.width + 4 : s.width) + "\"" +
            (s.dash.empty() ? "" : " stroke-dasharray=\"" + s.dash + "\"") + " points=\"" + points +
            "\"/>\n";
   }
-  for (const Marker& m : p.markers) svg += markerSvg(m.shape, l.px(m.x), l.py(m.y), m.colour);
-  if (p.legend.empty()) return l.bottom + 40;
-  return drawLegend(p.legend, l.bottom + 64, svg, labels);
+  drawMarkers(p.markers, l, svg, labels);
+  if (p.legend.empty()) return below;
+  return drawLegend(p.legend, below + 24, svg, labels);
 }
 
 }  // namespace
@@ -341,9 +423,14 @@ std::string factorText(int power) {
 std::string svgPicture(const std::string& title, const std::vector<Panel>& panels) {
   std::string body;
   std::vector<Label> labels;
-  labels.push_back({kWidth / 2, 28, fitted(title, kTitleSize, kWidth - 2 * kMargin), kTitleSize,
-                    Anchor::Middle, false, " font-weight=\"bold\" class=\"title\""});
-  double top = kFirstFrameTop, lowest = top;
+  double top = kFirstFrameTop, titleBaseline = 28;
+  for (const std::string& line : wrapped(title, kTitleSize, kWidth - 2 * kMargin)) {
+    if (titleBaseline > 28) top += kTitleSize + 5;  // each further line moves the panels down
+    labels.push_back({kWidth / 2, titleBaseline, line, kTitleSize, Anchor::Middle, false,
+                      " font-weight=\"bold\" class=\"title\""});
+    titleBaseline += kTitleSize + 5;
+  }
+  double lowest = top;
   for (const Panel& p : panels) {
     lowest = drawPanel(p, top, body, labels);
     top = lowest + kPanelGap;

@@ -19,6 +19,7 @@ constexpr double kCharWidth = 0.6;  // estimated glyph width, in font sizes
 #define MPHI_PHI "\xCF\x86"
 #define MPHI_MU "\xCE\xBC"
 #define MPHI_DELTA "\xCE\x94"
+#define MPHI_EPSILON "\xCE\xB5"
 
 struct Box {
   double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -57,6 +58,8 @@ std::string factorText(int power);
 
 enum class Shape { None, Circle, Square, Triangle, Diamond, Cross };
 
+// A series that runs along a later one is drawn wider beneath it, so that
+// both can be seen.
 struct Series {
   std::vector<double> x, y;
   std::string colour = "#1f4e9a";
@@ -65,10 +68,14 @@ struct Series {
   std::string className;  // for readers of the picture
 };
 
+// Markers at one place are drawn nested, the earlier ones larger, so that
+// each can be seen; a note is written beside its marker, clear of the
+// other notes.
 struct Marker {
   double x = 0, y = 0;
   Shape shape = Shape::Circle;
   std::string colour = "#1f4e9a";
+  std::string note;  // a short name beside it ("D1"), or none
 };
 
 // A legend line: a line swatch (when `line`), a marker swatch, and text.

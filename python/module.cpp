@@ -27,6 +27,7 @@
 #include "model/analysis_request.h"
 #include "model/model_table.h"
 #include "model/section_result.h"
+#include "report/limit_state_report.h"
 #include "section/section_values.h"
 #include "section_file/section_writer.h"
 #include "sweep/load_sweep.h"
@@ -395,6 +396,7 @@ PYBIND11_MODULE(_mphi, m) {
   m.def("make_section", &makeSection);
   m.def("read_table", &readTable);
   m.def("value_unit", &valueUnit);
+  m.def("governed_words", [](const std::string& code) { return std::string(governedWords(code)); });
   m.def("batch_rows", &batchRows);
   m.def("typed_columns", &typedColumns);
   m.def("batch_columns", [](const std::vector<std::string>& ran, const std::string& model,
@@ -419,5 +421,6 @@ PYBIND11_MODULE(_mphi, m) {
            [](const CurveResult& c) { return c.model().keyPointsJson(c.result, c.units); })
       .def("idealisation",
            [](const CurveResult& c) { return c.model().idealisationJson(c.result, c.units); })
-      .def("model", [](const CurveResult& c) { return c.model().name; });
+      .def("model", [](const CurveResult& c) { return c.model().name; })
+      .def("svg", [](const CurveResult& c) { return resultPlot(c.result, c.units); });
 }

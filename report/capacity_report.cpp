@@ -154,7 +154,7 @@ void markCapacity(Panel& p, const DriftCapacity& c, const std::vector<double>& x
     for (std::size_t i = 1; i < x.size() && shape == Shape::None; ++i) {
       if (!(x[i] >= delta && x[i - 1] <= delta) || x[i] == x[i - 1]) continue;
       const double V = y[i - 1] + (y[i] - y[i - 1]) * (delta - x[i - 1]) / (x[i] - x[i - 1]);
-      p.markers.push_back({delta, V, Shape::Cross, m.colour});
+      p.markers.push_back({delta, V, Shape::Cross, m.colour, ""});
       shape = Shape::Cross;
     }
     p.legend.push_back(

@@ -94,6 +94,24 @@ const MarkerStyle kStyles[] = {{Shape::Circle, "#111111"},   {Shape::Diamond, "#
 
 }  // namespace
 
+const char* governedWords(const std::string& governed) {
+  static const struct {
+    const char* code;
+    const char* words;
+  } kWords[] = {{"core ecu", "core crushing (" MPHI_EPSILON "cu)"},
+                {"steel ey", "steel yield (" MPHI_EPSILON "y)"},
+                {"extreme fibre 0.002", "extreme fibre at 0.002"},
+                {"cover 0.004", "cover at 0.004"},
+                {"steel 0.015", "steel at 0.015"},
+                {"steel 0.6 esu", "steel at 0.6 " MPHI_EPSILON "su"},
+                {"tension bars esu", "tension bar fracture (" MPHI_EPSILON "su)"},
+                {"compression bars esu", "compression bar fracture (" MPHI_EPSILON "su)"}};
+  for (const auto& w : kWords) {
+    if (governed == w.code) return w.words;
+  }
+  return governed.c_str();
+}
+
 std::vector<NamedKeyPoint> namedKeyPoints(const Curve& c) {
   const KeyPoints& k = c.keys;
   return {{"first_yield", "first yield", &k.firstYield},
@@ -157,7 +175,7 @@ std::string limitStateText(const SectionData& section, const Curve& curve,
       continue;
     }
     t += formatted("  %-20s eps %.6g, phi %.6g, M %.6g", k.words, p.eps, p.phi, p.M);
-    t += p.governed.empty() ? "\n" : " (" + p.governed + ")\n";
+    t += p.governed.empty() ? "\n" : std::string(", by ") + governedWords(p.governed) + "\n";
   }
   t += idealisationText("Idealisation (Priestley, Calvi and Kowalsky 2007): Mn at serviceability",
                         f.idealisation, u);
@@ -301,11 +319,12 @@ Panel momentCurvature(const SectionData& section, const Curve& curve, const Curv
   for (std::size_t n = 0; n < keys.size(); ++n) {
     const KeyPoint& k = *keys[n].point;
     if (!k.exists) continue;
-    p.markers.push_back({k.phi, k.M, kStyles[n].shape, kStyles[n].colour});
-    p.legend.push_back({formatted("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
-                            ", M = " + formatted(momentDigits(u), k.M) + moment +
-                            (k.governed.empty() ? "" : " (" + k.governed + ")"),
-                        kStyles[n].colour, false, "", kStyles[n].shape});
+    p.markers.push_back({k.phi, k.M, kStyles[n].shape, kStyles[n].colour, ""});
+    p.legend.push_back(
+        {formatted("%s: " MPHI_PHI " = %.4g ", keys[n].words, k.phi) + curvature +
+             ", M = " + formatted(momentDigits(u), k.M) + moment +
+             (k.governed.empty() ? "" : std::string(", by ") + governedWords(k.governed)),
+         kStyles[n].colour, false, "", kStyles[n].shape});
   }
   return p;
 }
@@ -339,7 +358,8 @@ Panel forceDisplacement(const SectionData& s, const LimitStateFigures& f,
                 {"damage control", f.damageControl, 4},
                 {"ultimate", f.ultimate, 5}};
   for (const auto& st : states) {
-    d.markers.push_back({st.at.delta, st.at.V, kStyles[st.style].shape, kStyles[st.style].colour});
+    d.markers.push_back(
+        {st.at.delta, st.at.V, kStyles[st.style].shape, kStyles[st.style].colour, ""});
     d.legend.push_back({formatted("%s: " MPHI_DELTA " = %.3g ", st.name, st.at.delta) + length +
                             formatted(", drift %.2f %%, " MPHI_MU MPHI_DELTA " = %.3g",
                                       100 * st.at.drift, st.at.muDelta),

@@ -30,6 +30,10 @@ struct NamedKeyPoint {
   const char* words;  // "first yield"
   const KeyPoint* point;
 };
+// What set a key point, in words a person reads: "core ecu" is "core
+// crushing (εcu)". The JSON keeps the codes.
+const char* governedWords(const std::string& governed);
+
 std::vector<NamedKeyPoint> namedKeyPoints(const Curve& curve);
 
 }  // namespace mphi

@@ -33,7 +33,7 @@ Series line(std::vector<double> x, std::vector<double> y, const char* colour, co
 }
 
 void keyPoint(Panel& p, double x, double y, Shape shape, const std::string& text) {
-  p.markers.push_back({x, y, shape, kKeyColour});
+  p.markers.push_back({x, y, shape, kKeyColour, ""});
   p.legend.push_back({text, kKeyColour, false, "", shape});
 }
 
@@ -129,7 +129,7 @@ Panel forceDisplacement(const SectionData& f, const CurveFigures& r, const Units
   p.legend.push_back({format("cantilever L = %g ", L(d.column.L)) + cm +
                           format(", P0 = %g ", F(f.P0)) + ton + " (P-" MPHI_DELTA " included)",
                       kCurveColour, true, "", Shape::None});
-  p.markers.push_back({L(d.curve.back().delta), F(d.Vu), Shape::Triangle, kKeyColour});
+  p.markers.push_back({L(d.curve.back().delta), F(d.Vu), Shape::Triangle, kKeyColour, ""});
   p.legend.push_back({format(MPHI_DELTA "y = %.3g ", L(d.deltaY)) + cm +
                           format(", " MPHI_DELTA "u = %.3g ", L(d.deltaU)) + cm +
                           format(", " MPHI_MU MPHI_DELTA " = %.3g", d.muDelta) +

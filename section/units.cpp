@@ -1,7 +1,10 @@
 #include "section/units.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "textio/number_text.h"
 
@@ -135,9 +138,17 @@ std::string loadText(float P0, const Units& u) {
   if (u.base()) return floatText(P0);
   const double shown = u.in(Quantity::Force, P0);
   char text[40];
-  for (int digits = 1; digits <= 17; ++digits) {
+  int digits = 1;
+  for (; digits <= 17; ++digits) {
     std::snprintf(text, sizeof text, "%.*g", digits, shown);
     if (loadOf(std::strtod(text, nullptr), u) == P0) break;
+  }
+  // Written out in full, as a person writes a load: 700, not 7e+02.
+  const double size = std::fabs(shown);
+  if (std::strchr(text, 'e') != nullptr && size >= 1e-4 && size < 1e15) {
+    const int exponent = static_cast<int>(std::floor(std::log10(size)));
+    std::snprintf(text, sizeof text, "%.*f", std::max(0, std::min(digits, 17) - 1 - exponent),
+                  shown);
   }
   return text;
 }

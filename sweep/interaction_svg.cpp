@@ -132,8 +132,8 @@ bool addClosure(Panel& p, const SectionData& section, const std::vector<LoadResu
   closing.x = {u.in(Q::Moment, high), 0};
   closing.y = {u.in(Q::Force, highest->P0), u.in(Q::Force, compression)};
   p.series.push_back(closing);
-  p.markers.push_back({0, u.in(Q::Force, compression), Shape::Triangle, "#111111"});
-  p.markers.push_back({0, u.in(Q::Force, tension), Shape::Triangle, "#111111"});
+  p.markers.push_back({0, u.in(Q::Force, compression), Shape::Triangle, "#111111", ""});
+  p.markers.push_back({0, u.in(Q::Force, tension), Shape::Triangle, "#111111", ""});
   p.legend.push_back({"curves from P0 = " + amount(u, Q::Force, lowest->P0) + " to " +
                           amount(u, Q::Force, highest->P0) + "; dotted beyond them to",
                       "#1f4e9a", true, "1 4", Shape::None});
@@ -141,7 +141,7 @@ bool addClosure(Panel& p, const SectionData& section, const std::vector<LoadResu
                           ", pure tension As fu = " + amount(u, Q::Force, -tension),
                       "#111111", false, "", Shape::Triangle});
   p.markers.push_back(
-      {u.in(Q::Moment, balancedM), u.in(Q::Force, balanced->P0), Shape::Diamond, "#e67e22"});
+      {u.in(Q::Moment, balancedM), u.in(Q::Force, balanced->P0), Shape::Diamond, "#e67e22", ""});
   p.legend.push_back({"balanced point (largest Mu): P0 = " + amount(u, Q::Force, balanced->P0) +
                           ", Mu = " + amount(u, Q::Moment, balancedM),
                       "#e67e22", false, "", Shape::Diamond});
@@ -151,11 +151,14 @@ bool addClosure(Panel& p, const SectionData& section, const std::vector<LoadResu
 // Each design action, judged against Mu between the loads swept.
 void addDesignPoints(Panel& p, const std::vector<LoadResult>& loads, const Units& u,
                      const std::vector<DesignPoint>& design) {
-  for (const DesignPoint& d : design) {
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    const DesignPoint& d = design[i];
     double Mu = 0;
     const bool known = momentCapacityAt(loads, d.P, Mu);
-    p.markers.push_back({u.in(Q::Moment, d.M), u.in(Q::Force, d.P), Shape::Square, "#8e44ad"});
-    p.legend.push_back({"design P = " + amount(u, Q::Force, d.P) +
+    const std::string name = "D" + std::to_string(i + 1);
+    p.markers.push_back(
+        {u.in(Q::Moment, d.M), u.in(Q::Force, d.P), Shape::Square, "#8e44ad", name});
+    p.legend.push_back({name + ": design P = " + amount(u, Q::Force, d.P) +
                             ", M = " + amount(u, Q::Moment, d.M) +
                             (!known      ? ": outside the loads swept"
                              : d.M <= Mu ? formatted(": inside (M/Mu = %.2f)", d.M / Mu)
@@ -179,7 +182,7 @@ std::string interactionSvg(const SectionData& section, const std::vector<LoadRes
   bool missing = false;
   for (const LoadResult& l : loads) {
     if (hasCurve(l)) continue;
-    p.markers.push_back({0, u.in(Q::Force, l.P0), Shape::Cross, "#c0392b"});
+    p.markers.push_back({0, u.in(Q::Force, l.P0), Shape::Cross, "#c0392b", ""});
     missing = true;
   }
   if (missing) p.legend.push_back({"no curve at this load", "#c0392b", false, "", Shape::Cross});

@@ -293,9 +293,18 @@ class Curve:
         model); None for the assessment model."""
         return self._native.section_text()
 
+    @property
+    def svg(self):
+        """The picture mphi-report --svg draws of this curve, byte for byte:
+        the curve, every key point and limit state, the idealisation and,
+        with a length, the force-displacement panel."""
+        return self._native.svg()
+
     def plot(self, ax=None):
-        """Draws M against phi on a matplotlib Axes (a new figure's if None)
-        with the peak and the ultimate point marked; returns the Axes."""
+        """Draws on a matplotlib Axes (a new figure's if None) what the
+        report's picture (`svg`) shows of the curve: its title, M against
+        phi, every key point or limit state that exists, each named with
+        what set it, and the bilinear idealisations. Returns the Axes."""
         if ax is None:
             import matplotlib.pyplot as plt
             ax = plt.figure().add_subplot()
@@ -303,17 +312,41 @@ class Curve:
         units = d["units"]
         moment = {"t-cm": "T·cm", "t-m": "T·m", "si": "kN·m"}[units]
         curvature = "1/cm" if units == "t-cm" else "1/m"
+        title = self.svg.split("<title>", 1)[1].split("</title>", 1)[0]
+        ax.set_title(title.replace("&amp;", "&"), fontsize=9)
         ax.plot(rows["phi"], rows["M"], label="%s model" % self.model)
+        phi_u = None
         for name, point in self.key_points.items():
-            if point is None or name not in ("peak", "ultimate"):
+            if not point:
                 continue
-            phi = next(v for k, v in point.items() if k.startswith("phi"))
-            M = next(v for k, v in point.items() if k.startswith("M"))
-            ax.plot([phi], [M], "o", label=name)
+            phi = next(v for k, v in point.items() if k.startswith(("phi", "Ky")))
+            M = next(v for k, v in point.items() if k.startswith(("M", "My")))
+            phi_u = phi if name == "ultimate" else phi_u
+            what = point.get("governed")
+            by = ", by " + _mphi.governed_words(what) if what else ""
+            ax.plot([phi], [M], "o", label=name.replace("_", " ") + by)
+        for name, (M, phi) in self._bilinears().items():
+            if phi_u is not None:
+                ax.plot([0, phi, phi_u], [0, M, M], "--", label=name)
         ax.set_xlabel("curvature φ (%s)" % curvature)
         ax.set_ylabel("moment M (%s)" % moment)
-        ax.legend()
+        ax.legend(fontsize=7)
         return ax
+
+    def _bilinears(self):
+        """The idealisations' corners (M, phi) by name."""
+        ideal = self.idealisation or {}
+
+        def corner(part, m, phi):
+            M = next((v for k, v in part.items() if k == m or k.startswith(m + "_")), None)
+            p = next((v for k, v in part.items() if k == phi or k.startswith(phi + "_per")), None)
+            return None if M is None or p is None else (M, p)
+        if "caltrans" in ideal:  # the spec model's two
+            found = {"Caltrans": corner(ideal["caltrans"] or {}, "Mp", "phi_yi"),
+                     "Priestley": corner(ideal["priestley"] or {}, "Mn", "phi_y")}
+        else:
+            found = {"bilinear": corner(ideal, "Mn", "phi_y")}
+        return {name: c for name, c in found.items() if c}
 
 
 def _table_bytes(table):

@@ -259,13 +259,25 @@ def test_sweep_without_pandas_gives_arrays(monkeypatch):
     assert list(out["load"]) == [1, 2, 3] and out["P0_T"][0] == -94.08
 
 
-def test_plot_draws_the_rows():
+def test_plot_draws_the_rows(tmp_path):
     matplotlib = pytest.importorskip("matplotlib")
     matplotlib.use("Agg")
     c = mphi.Section(**WORKED).curve(100)
     ax = c.plot()
     x, y = ax.lines[0].get_data()
     assert list(y) == list(c.rows["M"]) and ax.get_xlabel() == "curvature φ (1/cm)"
+    # What the report's picture shows: its title, every key point, the
+    # idealisations; the picture itself, byte for byte.
+    a = mphi.Section(**WORKED).curve(100, model="assessment", length=200)
+    ax = a.plot()
+    labels = [line.get_label() for line in ax.lines]
+    assert ax.get_title() == "M-φ curve, assessment model: b × h = 40 × 35 cm, P0 = 100 T"
+    assert "damage control, by core crushing (εcu)" in labels and "bilinear" in labels
+    assert len(labels) == 1 + 6 + 1  # the curve, six limit states, the bilinear
+    assert [l.get_label() for l in c.plot().lines][-2:] == ["Caltrans", "Priestley"]
+    tool("mphi-report", "--input", WORKED_INPUT, "--model", "assessment", "--length", "200",
+         "--svg", str(tmp_path / "a.svg"))
+    assert a.svg == (tmp_path / "a.svg").read_text()
 
 
 def test_version_is_the_tools():

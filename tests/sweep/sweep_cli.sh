@@ -56,8 +56,8 @@ sed -n 2p edges.csv | cut -d, -f12- | grep -q '^,*$' || { echo "an idealisation 
 sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds what the section can carry (about Po = 362.5 T); no figures,no_equilibrium,[0-9]*,*$' \
   || { echo "beyond the section: $(sed -n 3p edges.csv)"; failed=1; }
 # The loads in kN, the table in si.
-"$sweep" "$input" --units si --loads=981 >si.csv
-[ "$(cut -d, -f2 si.csv | tr '\n' ' ')" = "P0_kN 981 " ] || { echo "si loads: $(cat si.csv)"; failed=1; }
+"$sweep" "$input" --units si --loads=981,700,2100 >si.csv
+[ "$(cut -d, -f2 si.csv | tr '\n' ' ')" = "P0_kN 981 700 2100 " ] || { echo "si loads: $(cat si.csv)"; failed=1; }
 "$sweep" "$input" --svg design.svg --design 100,1500 --design 50,2500 >/dev/null
 grep -q 'inside (M/Mu = 0.71)' design.svg && grep -q 'OUTSIDE' design.svg && grep -q 'balanced point' design.svg \
   || { echo "the diagram lacks its design points or balanced point"; failed=1; }
@@ -92,6 +92,11 @@ sed '3s/.*/9/' "$input" >nine.in
 "$sweep" nine.in --count 3 >/dev/null 2>err
 [ "$(cat err)" = "mphi-sweep: warning: dcm = 9 cm is more than a sixth of the section's smaller side (h = 35 cm): is it in mm?" ] \
   || { echo "sweep warnings: $(cat err)"; failed=1; }
+
+# --input as mphi-report takes it: the same table as the positional input.
+"$sweep" --input "$input" --count 3 >by-option.csv
+"$sweep" "$input" --count 3 >by-position.csv
+cmp -s by-option.csv by-position.csv || { echo "--input differs from INPUT"; failed=1; }
 
 # Default loads: 21 of them from -0.8 As fy to 0.9 Po, zero-padded folders.
 "$sweep" "$input" --out dflt >dflt.csv

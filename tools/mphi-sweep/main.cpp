@@ -32,7 +32,11 @@ struct Wanted {
 };
 
 void addOptions(CLI::App& app, Wanted& w) {
-  app.add_option("INPUT", w.input, "the 22 input values, as for mphi");
+  auto* positional = app.add_option("INPUT", w.input, "the 22 input values, as for mphi");
+  // As mphi-report takes them: the same option for the same thing.
+  app.add_option("--input", w.input, "the same, as mphi-report takes it (- for standard input)")
+      ->type_name("FILE")
+      ->excludes(positional);
   auto* loads =
       app.add_option("--loads", w.loads, "the loads, comma-separated (tons; kN with --units si)")
           ->type_name("P1,P2,...");

@@ -377,7 +377,7 @@ Panel scatter(const char* what, const char* unit, const std::vector<TestSet>& se
           if (pr.model != m.name || !(predicted > 0) || !(measured > 0)) continue;
           beyond += predicted > largest;
           p.markers.push_back({std::min(predicted, largest), measured,
-                               predicted > largest ? Shape::Cross : shape, m.colour});
+                               predicted > largest ? Shape::Cross : shape, m.colour, ""});
           ++count;
         }
       }
