@@ -91,7 +91,7 @@ std::string summaryJson(const SectionData& s, const Curve& c, const CurveFigures
   j["note"] = note.empty() ? json(nullptr) : json(note);
   j["caltrans"] = any && !f.tooFewRows ? caltransJson(f.caltrans, peak.M, u) : json(nullptr);
   j["priestley"] = f.tooFewRows ? json(nullptr) : priestleyJson(f.priestley, u);
-  if (f.length > 0) j["drift"] = driftJson(f, u);
+  j["drift"] = f.length > 0 ? driftJson(f, u) : json(nullptr);  // null: no length
   j["shear"] = shearJson(f.capacity, u);
   j["capacity"] = capacityJson(f.capacity, u);
   return j.dump(2) + "\n";

@@ -71,6 +71,7 @@ def test_worked_example_figures():
     assert c.drift["drift_u"] == pytest.approx(0.01609, abs=1e-5)
     assert c.rows["M"].max() == c.key_points["peak"]["Mu"]
     assert len(c.rows["phi"]) == len(c.rows["c"]) > 100
+    assert mphi.Section(**WORKED).curve(100).drift is None  # no length: no drift, no error
     a = mphi.Section(**WORKED).curve(100, model="assessment")
     assert a.end == "core_crushing" and a.section_text is None
     assert a.key_points["peak"]["M_Tcm"] == pytest.approx(2029.347, abs=1e-3)
