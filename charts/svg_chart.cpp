@@ -256,7 +256,7 @@ void drawMarkers(const std::vector<Marker>& markers, const Layout& l, std::strin
     const double x = l.px(m.x), y = l.py(m.y);
     int later = 0;
     for (std::size_t j = i + 1; j < markers.size(); ++j) {
-      later += std::hypot(l.px(markers[j].x) - x, l.py(markers[j].y) - y) < 4;
+      later += std::hypot(l.px(markers[j].x) - x, l.py(markers[j].y) - y) < 1;
     }
     svg += markerSvg(m.shape, x, y, m.colour, 1 + 0.7 * later);
     if (m.note.empty()) continue;

@@ -52,8 +52,9 @@ std::vector<FigureRow> figureRows(const SectionResult& r, const Units& u) {
   for (const auto& p : points) {
     const std::string at = std::string("/key_points/") + p.key + "/";
     const bool governed = p.point.exists && !p.point.governed.empty();
-    rows.push_back({p.title + (governed ? " (" + p.point.governed + ")" : ""), "M (" + moment + ")",
-                    std::string("a-") + p.key + "-M", at + "M_" + M, 6});
+    rows.push_back(
+        {p.title + (governed ? std::string(", by ") + governedWords(p.point.governed) : ""),
+         "M (" + moment + ")", std::string("a-") + p.key + "-M", at + "M_" + M, 6});
     rows.push_back({"", MPHI_PHI " (" + curvature + ")", std::string("a-") + p.key + "-phi",
                     at + "phi_" + K, 5});
   }

@@ -135,7 +135,8 @@ bool addClosure(Panel& p, const SectionData& section, const std::vector<LoadResu
   p.markers.push_back({0, u.in(Q::Force, compression), Shape::Triangle, "#111111", ""});
   p.markers.push_back({0, u.in(Q::Force, tension), Shape::Triangle, "#111111", ""});
   p.legend.push_back({"curves from P0 = " + amount(u, Q::Force, lowest->P0) + " to " +
-                          amount(u, Q::Force, highest->P0) + "; dotted beyond them to",
+                          amount(u, Q::Force, highest->P0) +
+                          "; dotted beyond them to the hand values",
                       "#1f4e9a", true, "1 4", Shape::None});
   p.legend.push_back({"hand values: pure compression Po = " + amount(u, Q::Force, compression) +
                           ", pure tension As fu = " + amount(u, Q::Force, -tension),

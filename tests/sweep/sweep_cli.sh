@@ -59,7 +59,8 @@ sed -n 3p edges.csv | grep -q '^2,440,no equilibrium: the axial load exceeds wha
 "$sweep" "$input" --units si --loads=981,700,2100 >si.csv
 [ "$(cut -d, -f2 si.csv | tr '\n' ' ')" = "P0_kN 981 700 2100 " ] || { echo "si loads: $(cat si.csv)"; failed=1; }
 "$sweep" "$input" --svg design.svg --design 100,1500 --design 50,2500 >/dev/null
-grep -q 'inside (M/Mu = 0.71)' design.svg && grep -q 'OUTSIDE' design.svg && grep -q 'balanced point' design.svg \
+grep -q 'dotted beyond them to the hand values' design.svg && grep -q '>D2<' design.svg &&
+  grep -q 'inside (M/Mu = 0.71)' design.svg && grep -q 'OUTSIDE' design.svg && grep -q 'balanced point' design.svg \
   || { echo "the diagram lacks its design points or balanced point"; failed=1; }
 
 # The assessment model's sweep: its own columns, the drift with --length.

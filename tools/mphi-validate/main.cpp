@@ -76,6 +76,13 @@ struct Prediction {
 };
 using Predictions = std::map<std::string, std::vector<Prediction>>;  // by specimen
 
+// A specimen's predictions; none where no model took it.
+const std::vector<Prediction>& predictionsOf(const Predictions& all, const std::string& id) {
+  static const std::vector<Prediction> kNone;
+  const auto at = all.find(id);
+  return at == all.end() ? kNone : at->second;
+}
+
 int fail(const std::string& message, int status) {
   std::cerr << "mphi-validate: " << message << "\n";
   return status;
@@ -127,7 +134,7 @@ bool readTests(const std::string& path, TestSet& set, std::string& error) {
 std::string batchTable(const std::vector<Specimen>& specimens) {
   // Ids are unique in a table: the specimen's id goes in a column of its own.
   std::vector<std::string> header = {"id",        "specimen",  "model",  "shape",  "n_bars",
-                                     "bars_face", "bars_side", "legs_b", "legs_h", "L"};
+                                     "bars_face", "bars_side", "legs_b", "legs_h", "L_cm"};
   for (const SectionValue* v : givenValues()) header.push_back(v->name);
   std::string csv = csvLine(header) + "\n";
   for (const Specimen& s : specimens) {
@@ -228,7 +235,7 @@ ModelSummary summarise(const ModelEntry& m, const TestSet& set, const Prediction
   sum.model = &m;
   sum.tests = set.name;
   for (const Specimen& s : set.specimens) {
-    for (const Prediction& p : predictions.at(s.id)) {
+    for (const Prediction& p : predictionsOf(predictions, s.id)) {
       if (p.model != m.name) continue;
       const double sr = p.strength > 0 ? s.feffMaxKn / p.strength : 0;
       const bool driftKnown = s.driftFlag == "both" && s.driftCapPct > 0;
@@ -328,8 +335,10 @@ std::string outsideBands(const std::string& path, const std::vector<ModelSummary
       double value;
       const char *low, *high;
     } checks[] = {
-        {"strength mean", statisticsOf(sum.strength.at("All")).mean, "strength_low",
-         "strength_high"},
+        {"strength mean",
+         statisticsOf(sum.strength.count("All") ? sum.strength.at("All") : std::vector<double>{})
+             .mean,
+         "strength_low", "strength_high"},
         {"drift median", statisticsOf(sum.drift.ratio).median, "drift_low", "drift_high"}};
     for (const auto& c : checks) {
       const double low = numberOf(cellOf(h, *band, c.low)),
@@ -356,7 +365,7 @@ Panel scatter(const char* what, const char* unit, const std::vector<TestSet>& se
   for (const TestSet& set : sets) {
     for (const Specimen& s : set.specimens) {
       largest = std::max(largest, drift ? s.driftCapPct : s.feffMaxKn);
-      for (const Prediction& pr : predictions.at(s.id)) {
+      for (const Prediction& pr : predictionsOf(predictions, s.id)) {
         largestPrediction = std::max(largestPrediction, drift ? pr.driftPct : pr.strength);
       }
     }
@@ -371,7 +380,7 @@ Panel scatter(const char* what, const char* unit, const std::vector<TestSet>& se
       int count = 0, beyond = 0;
       for (const Specimen& s : sets[k].specimens) {
         if (drift && s.driftFlag != "both") continue;
-        for (const Prediction& pr : predictions.at(s.id)) {
+        for (const Prediction& pr : predictionsOf(predictions, s.id)) {
           const double predicted = drift ? pr.driftPct : pr.strength;
           const double measured = drift ? s.driftCapPct : s.feffMaxKn;
           if (pr.model != m.name || !(predicted > 0) || !(measured > 0)) continue;
