@@ -4,20 +4,6 @@
 #include "section/bar_layout.h"
 
 namespace mphi {
-namespace {
-
-KeyPoint rowPoint(const CurvePoint& p) {
-  KeyPoint k;
-  k.exists = true;
-  k.eps = p.eps;
-  k.c = p.c;
-  k.phi = p.phi;
-  k.M = p.M;
-  k.row = p.row;
-  return k;
-}
-
-}  // namespace
 
 Curve curveFromTable(const std::vector<TableRow>& rows, float My, float Ky, double tensionDepth) {
   Curve curve;
@@ -41,8 +27,8 @@ Curve curveFromTable(const std::vector<TableRow>& rows, float My, float Ky, doub
     for (const CurvePoint& p : curve.points) {
       if (p.row > 1 && p.M > peak->M) peak = &p;
     }
-    keys.peak = rowPoint(*peak);
-    keys.ultimate = rowPoint(curve.points.back());
+    keys.peak = keyPointAt(*peak);
+    keys.ultimate = keyPointAt(curve.points.back());
   }
   return curve;
 }

@@ -64,4 +64,15 @@ Curve inUnits(const Curve& curve, const Units& u) {
   return c;
 }
 
+KeyPoint keyPointAt(const CurvePoint& p) {
+  KeyPoint k;
+  k.exists = true;
+  k.eps = p.eps;
+  k.c = p.c;
+  k.phi = p.phi;
+  k.M = p.M;
+  k.row = p.row;
+  return k;
+}
+
 }  // namespace mphi

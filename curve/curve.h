@@ -54,6 +54,9 @@ struct KeyPoint {
   int row = 0;            // the row it lies on, where it is a row
 };
 
+// A key point lying on a row of the curve.
+KeyPoint keyPointAt(const CurvePoint& point);
+
 struct KeyPoints {
   KeyPoint firstYield;
   KeyPoint tensionSteelYield;
@@ -120,7 +123,7 @@ struct Curve {
   CurveEnd end = CurveEnd::NotKnown;
   FiguresStop stop = FiguresStop::None;
   StepEvent stopEvent{StepEventKind::TensionBarsFailed};  // the bar failure, for BarFailure
-  double stopLoad = 0;  // for BeyondSteel...: As fu or As fy, T
+  double stopLoad = 0;                                    // for BeyondSteel...: As fu or As fy, T
   std::vector<CurvePoint> points;  // the origin first, then every computed row
   int tableRows = 0;               // rows of the model's table, rows without a result included
   KeyPoints keys;

@@ -5,17 +5,6 @@
 namespace mphi {
 namespace {
 
-KeyPoint rowPoint(const CurvePoint& p) {
-  KeyPoint k;
-  k.exists = true;
-  k.eps = p.eps;
-  k.c = p.c;
-  k.phi = p.phi;
-  k.M = p.M;
-  k.row = p.row;
-  return k;
-}
-
 // The origin alone, and why.
 Curve noRows(Curve c, FiguresStop stop, double load) {
   c.points.resize(1);
@@ -53,8 +42,8 @@ Curve figuresCurve(const SectionData& s, Curve c) {
     for (const CurvePoint& p : c.points) {
       if (p.row > 1 && p.M > peak->M) peak = &p;
     }
-    c.keys.peak = rowPoint(*peak);
-    c.keys.ultimate = rowPoint(c.points.back());
+    c.keys.peak = keyPointAt(*peak);
+    c.keys.ultimate = keyPointAt(c.points.back());
   }
   return c;
 }
