@@ -11,6 +11,7 @@
 #include "figures/curve_figures.h"
 #include "section_file/section_reader.h"
 #include "section_file/section_writer.h"
+#include "tests/support/worked_section.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace mphi;
