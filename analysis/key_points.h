@@ -26,8 +26,8 @@ struct CurveState {
   double c = 0;   // neutral-axis depth, mm, carried from step to step
   double Mu = 0;  // largest non-negative moment so far, N.mm
   int yieldFlag = 0;
-  float My = 0;  // moment at initial yield, T.cm
-  float Ky = 0;  // curvature at initial yield, 1/cm
+  float My = 0;      // moment at initial yield, T.cm
+  float Ky = 0;      // curvature at initial yield, 1/cm
   int yieldRow = 0;  // the row of initial yield
   ResultsTable table;
   CurveEnd ending = CurveEnd::PointEightMu;  // set when the curve ends

@@ -40,7 +40,7 @@ enum class FailureMode { Flexure, BarBuckling, Shear };
 const char* failureModeName(FailureMode mode);
 
 struct DriftCapacity {
-  TieRatios ties;  // a rectangle's ties by direction, from their legs; 0 for a circle
+  TieRatios ties;          // a rectangle's ties by direction, from their legs; 0 for a circle
   bool hasLength = false;  // the request gave a length: the figures below are asked for
   // Each mode's drift, where it exists.
   std::optional<double> flexure;      // at the curve's damage control (or its ultimate row)

@@ -174,8 +174,8 @@ class Section:
         or m with units "t-m" or "si"; 1 to 30 times the section's depth),
         the drift too.
 
-        Raises InvalidSection when the load, or bar counts with the spec
-        model, cannot be taken.
+        Raises InvalidSection when the load, or bar counts or a shape the
+        model does not take, cannot be taken.
         """
         curve = Curve(_made(self._native.curve(_number("P0", P0), model, length)))
         for text in curve.warnings:
